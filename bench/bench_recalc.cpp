@@ -1,0 +1,72 @@
+#include "label.h"
+#include "listbox.h"
+#include "ratioreporter.h"
+#include "tally.h"
+
+#include <QApplication>
+
+#include <memory>
+
+namespace {
+
+// A full force list of every unit name in turn, with an empty entry now and then.
+struct FullForce {
+    FullForce() {
+        QStringList names;
+        for (int race = 0; race < raceCount; ++race) {
+            for (const QString& name : unitNamesOf(race)) {
+                raceLists[race].AddItem(name);
+                names.append(name);
+            }
+        }
+        names.append(QString());
+        module->buildcatalogue({&raceLists[0], &raceLists[1], &raceLists[2], &raceLists[3]});
+
+        for (int row = 0; row < ListBox::MaxCount; ++row)
+            list.AddItem(names[row % names.size()]);
+        controls.List1 = {&list, &list};
+    }
+
+    std::array<ListBox, raceCount> raceLists;
+    ListBox list;
+    std::unique_ptr<Module1> module = std::make_unique<Module1>();
+    ForceControls controls;
+};
+
+FullForce& fullForce() {
+    static FullForce force;
+    return force;
+}
+
+// The floor: reading every entry's text once and nothing else.
+void readPass(benchmark::State& state) {
+    const ListBox& list = fullForce().list;
+    for (auto _ : state) {
+        qsizetype characters = 0;
+        const qint16 count = list.ListCount();
+        for (qint16 row = 0; row < count; ++row)
+            characters += list.List(row).size();
+        benchmark::DoNotOptimize(characters);
+    }
+}
+
+void recalculation(benchmark::State& state) {
+    FullForce& force = fullForce();
+    for (auto _ : state) {
+        recalcforce(*force.module, force.controls, 0);
+        benchmark::DoNotOptimize(force.module->forcecv[0]);
+    }
+}
+
+} // namespace
+
+BENCHMARK(readPass)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(recalculation)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    return runBenchmarks(
+        argc, argv, {{"recalculation of a full force list", "recalculation", "readPass", 2.0}});
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "nameindex.h"
+#include "units.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+class ListBox;
+
+using UnitNames = std::array<std::array<QString, slotCount>, raceCount>;
+using UnitStats = std::array<std::array<StatLine, slotCount>, raceCount>;
+using RaceLists = std::array<const ListBox*, raceCount>;
+
+// The names of one race's units in slot order: the items a race list is designed with.
+QStringList unitNamesOf(int race);
+
+// The unit names, indexed (race, slot), and their statistics, indexed (race,
+// slot, stat kind). Empty and zero until buildcatalogue runs; read-only after.
+struct Catalogue {
+    UnitNames unitnames;
+    UnitStats unitstats{};
+
+    // Copies the names out of the four race lists, then fills the statistics.
+    void buildcatalogue(const RaceLists& List3);
+
+    // The statistics that a force-list entry with this text adds: those of
+    // every slot whose name equals it exactly; nullptr when none does.
+    const StatLine* statsFor(QStringView text) const { return index.find(text); }
+
+private:
+    NameIndex index;
+};

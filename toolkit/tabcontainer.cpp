@@ -1,0 +1,79 @@
+#include "tabcontainer.h"
+
+#include <QStyleOptionTabWidgetFrame>
+#include <QStylePainter>
+#include <QTabBar>
+
+TabContainer::TabContainer(QWidget* parent)
+    : QWidget(parent)
+    , bar(new QTabBar(this)) {
+    bar->setObjectName(QStringLiteral("tabBar"));
+    bar->setDrawBase(false);
+    bar->setExpanding(false);
+    bar->setUsesScrollButtons(false);
+    bar->setFocusPolicy(Qt::TabFocus);
+    // The container's own focus goes to its tab strip, where the arrow keys turn the tabs.
+    setFocusProxy(bar);
+    connect(bar, &QTabBar::currentChanged, this, &TabContainer::bringToFront);
+}
+
+QWidget* TabContainer::addPage(const QString& caption) {
+    auto* newPage = new QWidget(this);
+    newPage->setObjectName(QStringLiteral("page%1").arg(pages.size()));
+    newPage->setGeometry(rect());
+    newPage->setVisible(pages.isEmpty());
+    pages.append(newPage);
+    bar->addTab(caption);
+    // Pages are created under the strip; keep the strip on top for the mouse.
+    bar->raise();
+    placeTabBar();
+    return newPage;
+}
+
+QWidget* TabContainer::page(qint16 index) const {
+    return pages.value(index, nullptr);
+}
+
+qint16 TabContainer::Tab() const {
+    return static_cast<qint16>(bar->currentIndex());
+}
+
+void TabContainer::setTab(qint16 index) {
+    bar->setCurrentIndex(index);
+}
+
+void TabContainer::bringToFront(int index) {
+    // Show the new page before hiding the old one, so that focus leaving a
+    // hidden control can land on the new page rather than elsewhere.
+    if (QWidget* front = pages.value(index, nullptr))
+        front->show();
+    for (int i = 0; i < pages.size(); ++i) {
+        if (i != index)
+            pages[i]->hide();
+    }
+}
+
+void TabContainer::placeTabBar() {
+    const QSize hint = bar->sizeHint();
+    bar->setGeometry(0, 0, qMin(hint.width(), width()), hint.height());
+}
+
+void TabContainer::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    for (QWidget* each : std::as_const(pages))
+        each->setGeometry(rect());
+    placeTabBar();
+}
+
+void TabContainer::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionTabWidgetFrame frame;
+    frame.initFrom(this);
+    frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    frame.shape = QTabBar::RoundedNorth;
+    frame.tabBarSize = bar->size();
+    frame.tabBarRect = bar->geometry();
+    const int overlap = style()->pixelMetric(QStyle::PM_TabBarBaseOverlap, nullptr, this);
+    frame.rect = rect().adjusted(0, bar->height() - overlap, 0, 0);
+    painter.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
+}
