@@ -11,9 +11,8 @@ TabContainer::TabContainer(QWidget* parent)
     bar->setDrawBase(false);
     bar->setExpanding(false);
     bar->setUsesScrollButtons(false);
+    // The strip takes the focus for the container; the arrow keys turn the tabs there.
     bar->setFocusPolicy(Qt::TabFocus);
-    // The container's own focus goes to its tab strip, where the arrow keys turn the tabs.
-    setFocusProxy(bar);
     connect(bar, &QTabBar::currentChanged, this, &TabContainer::bringToFront);
 }
 

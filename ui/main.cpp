@@ -1,10 +1,12 @@
+#include "form1.h"
+#include "identity.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QWidget window;
-    window.setFixedSize(684, 478);
+    QApplication application(argc, argv);
+    setUpApplication(application);
+    Form1 window;
     window.show();
-    return app.exec();
+    return application.exec();
 }

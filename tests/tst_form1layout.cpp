@@ -1,0 +1,469 @@
+#include "form1.h"
+#include "label.h"
+#include "listbox.h"
+#include "shape.h"
+#include "tabcontainer.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// Where a control sits and what it looks like, written out in pixels from the
+// window's design tables (twips / 15).
+void addControl(const char* name, const char* container, const char* kind, QRect geometry,
+                const char* caption, const char* family, double points, int weight,
+                const char* alignment, bool redText) {
+    QTest::newRow(name) << QString::fromLatin1(container) << QString::fromLatin1(kind) << geometry
+                        << QString::fromLatin1(caption) << QString::fromLatin1(family) << points
+                        << weight << QString::fromLatin1(alignment) << redText;
+}
+
+QString focusName(const QWidget* widget) {
+    if (!widget)
+        return QStringLiteral("(none)");
+    // The tab container takes the focus through its tab strip.
+    if (qobject_cast<const QTabBar*>(widget))
+        return widget->parentWidget()->objectName();
+    return widget->objectName();
+}
+
+} // namespace
+
+class TestForm1Layout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void window();
+    void controls_data();
+    void controls();
+    void everyControlNamedOnce();
+    void unitLists_data();
+    void unitLists();
+    void tabPages_data();
+    void tabPages();
+    void selectionsKeptAcrossTabs();
+    void focusChain_data();
+    void focusChain();
+    void initialState();
+    void accessibility();
+    void fontStandIns_data();
+    void fontStandIns();
+
+private:
+    template <typename T = QWidget> T* control(const QString& name) const {
+        T* widget = form->findChild<T*>(name);
+        if (!widget)
+            qFatal("no control named %s", qPrintable(name));
+        return widget;
+    }
+    TabContainer* tabs() const { return control<TabContainer>(QStringLiteral("SSTab1")); }
+
+    std::unique_ptr<Form1> form;
+};
+
+void TestForm1Layout::init() {
+    form = std::make_unique<Form1>();
+}
+
+void TestForm1Layout::cleanup() {
+    form.reset();
+}
+
+void TestForm1Layout::window() {
+    QCOMPARE(form->windowTitle(), QStringLiteral("Zorvan Calculator 0.1a by Kalmerid"));
+    QCOMPARE(form->size(), QSize(684, 478));
+    QCOMPARE(form->minimumSize(), QSize(684, 478));
+    QCOMPARE(form->maximumSize(), QSize(684, 478));
+    QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(form->windowFlags() & Qt::WindowCloseButtonHint);
+    const QIcon icon = form->windowIcon();
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
+    // The pixel art: transparent outside the frame, black screen inside it.
+    const QImage large = icon.pixmap(QSize(32, 32)).toImage();
+    QCOMPARE(large.size(), QSize(32, 32));
+    QVERIFY(large.hasAlphaChannel());
+    QCOMPARE(qAlpha(large.pixel(0, 31)), 0);
+    QVERIFY(large.pixelColor(16, 12).alpha() == 255);
+}
+
+void TestForm1Layout::controls_data() {
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("family"); // empty: the window's font
+    QTest::addColumn<double>("points");
+    QTest::addColumn<int>("weight");
+    QTest::addColumn<QString>("alignment");
+    QTest::addColumn<bool>("redText");
+
+    addControl("SSTab1", "Form1", "TabContainer", QRect(8, 8, 297, 329), "", "", 0, 0, "", false);
+    addControl("Command2(0)", "Form1", "QPushButton", QRect(16, 344, 137, 41), "Add to Force A", "",
+               0, 0, "", false);
+    addControl("Command2(1)", "Form1", "QPushButton", QRect(168, 344, 137, 41), "Add to Force B",
+               "", 0, 0, "", false);
+    addControl("Command3(0)", "Form1", "QPushButton", QRect(16, 392, 137, 41), "Clear Force A", "",
+               0, 0, "", false);
+    addControl("Command3(1)", "Form1", "QPushButton", QRect(168, 392, 137, 41), "Clear Force B", "",
+               0, 0, "", false);
+    addControl("Label14", "Form1", "QLabel", QRect(16, 440, 289, 33),
+               "Para remover un solo item lo seleccionas y presionas DELETE/SUPRIMIR", "", 0, 0,
+               "left", false);
+    addControl("Frame1", "Form1", "QGroupBox", QRect(312, 0, 369, 473), "", "", 0, 0, "", false);
+    addControl("List3(0)", "SSTab1:0", "QListWidget", QRect(8, 40, 193, 274), "", "Fixedsys", 9,
+               400, "", false);
+    addControl("List3(1)", "SSTab1:1", "QListWidget", QRect(8, 40, 188, 274), "", "Fixedsys", 9,
+               400, "", false);
+    addControl("List3(2)", "SSTab1:2", "QListWidget", QRect(8, 40, 188, 274), "", "Fixedsys", 9,
+               400, "", false);
+    addControl("List3(3)", "SSTab1:3", "QListWidget", QRect(8, 40, 188, 274), "", "Fixedsys", 9,
+               400, "", false);
+    addControl("Shape1(0)", "SSTab1:0", "Shape", QRect(208, 40, 81, 81), "", "", 0, 0, "", false);
+    addControl("Shape1(1)", "SSTab1:1", "Shape", QRect(205, 40, 81, 81), "", "", 0, 0, "", false);
+    addControl("Shape1(2)", "SSTab1:2", "Shape", QRect(205, 40, 81, 81), "", "", 0, 0, "", false);
+    addControl("Shape1(3)", "SSTab1:3", "Shape", QRect(205, 40, 81, 81), "", "", 0, 0, "", false);
+    addControl("Label13(3)", "SSTab1:0", "QLabel", QRect(208, 160, 73, 81),
+               "Aca irian las fotos y los atributos de cada unidad <In progress>", "", 0, 0,
+               "centre", false);
+    addControl("Label13(2)", "SSTab1:1", "QLabel", QRect(208, 168, 73, 81),
+               "Aca irian las fotos y los atributos de cada unidad <In progress>", "", 0, 0,
+               "centre", false);
+    addControl("Label13(0)", "SSTab1:2", "QLabel", QRect(208, 184, 73, 81),
+               "Aca irian las fotos y los atributos de cada unidad <In progress>", "", 0, 0,
+               "centre", false);
+    addControl("Label13(1)", "SSTab1:3", "QLabel", QRect(208, 176, 73, 81),
+               "Aca irian las fotos y los atributos de cada unidad <In progress>", "", 0, 0,
+               "centre", false);
+    addControl("forcea", "Frame1", "QLabel", QRect(8, 16, 177, 25), "Force A", "MS Sans Serif",
+               13.5, 700, "centre", false);
+    addControl("List1(0)", "Frame1", "QListWidget", QRect(8, 48, 169, 251), "", "", 0, 0, "",
+               false);
+    addControl("Label2", "Frame1", "QLabel", QRect(8, 304, 97, 17), "Total Gold: ", "Book Antiqua",
+               9.75, 700, "left", false);
+    addControl("totalgold(0)", "Frame1", "QLabel", QRect(112, 304, 57, 17), "0", "Book Antiqua",
+               11.25, 700, "right", false);
+    addControl("Label3", "Frame1", "QLabel", QRect(8, 328, 113, 17),
+               "Total Lumber:", "Book Antiqua", 9.75, 700, "left", false);
+    addControl("totallumber(0)", "Frame1", "QLabel", QRect(112, 328, 57, 17), "0", "Book Antiqua",
+               11.25, 700, "right", false);
+    addControl("Label4", "Frame1", "QLabel", QRect(8, 352, 97, 17), "Total Food:", "Book Antiqua",
+               9.75, 700, "left", false);
+    addControl("totalfood(0)", "Frame1", "QLabel", QRect(112, 352, 57, 17), "0", "Book Antiqua",
+               11.25, 700, "right", false);
+    addControl("Label11", "Frame1", "QLabel", QRect(8, 376, 97, 17), "Total CV:", "Book Antiqua",
+               9.75, 700, "left", false);
+    addControl("totalcv(0)", "Frame1", "QLabel", QRect(112, 376, 57, 17), "0", "Book Antiqua",
+               11.25, 700, "right", false);
+    addControl("Label9", "Frame1", "QLabel", QRect(8, 400, 161, 25), "Total Time: WIP",
+               "Book Antiqua", 9.75, 700, "left", true);
+    addControl("forceb", "Frame1", "QLabel", QRect(184, 16, 177, 25), "Force B", "MS Sans Serif",
+               13.5, 700, "centre", false);
+    addControl("List1(1)", "Frame1", "QListWidget", QRect(184, 48, 177, 251), "", "", 0, 0, "",
+               false);
+    addControl("Label6", "Frame1", "QLabel", QRect(184, 304, 97, 17),
+               "Total Gold: ", "Book Antiqua", 9.75, 700, "left", false);
+    addControl("totalgold(1)", "Frame1", "QLabel", QRect(304, 304, 57, 17), "0", "Book Antiqua",
+               11.25, 700, "right", false);
+    addControl("Label7", "Frame1", "QLabel", QRect(184, 328, 113, 17),
+               "Total Lumber:", "Book Antiqua", 9.75, 700, "left", false);
+    addControl("totallumber(1)", "Frame1", "QLabel", QRect(304, 328, 57, 17), "0", "Book Antiqua",
+               11.25, 700, "right", false);
+    addControl("Label8", "Frame1", "QLabel", QRect(184, 352, 97, 17), "Total Food:", "Book Antiqua",
+               9.75, 700, "left", false);
+    addControl("totalfood(1)", "Frame1", "QLabel", QRect(304, 352, 57, 17), "0", "Book Antiqua",
+               11.25, 700, "right", false);
+    addControl("Label12", "Frame1", "QLabel", QRect(184, 376, 97, 17), "Total CV:", "Book Antiqua",
+               9.75, 700, "left", false);
+    addControl("totalcv(1)", "Frame1", "QLabel", QRect(304, 376, 57, 17), "0", "Book Antiqua",
+               11.25, 700, "right", false);
+    addControl("Label10", "Frame1", "QLabel", QRect(184, 400, 161, 25), "Total Time: WIP",
+               "Book Antiqua", 9.75, 700, "left", true);
+    addControl("Command1", "Frame1", "QPushButton", QRect(72, 432, 209, 33), "Details... (WIP)", "",
+               0, 0, "", false);
+}
+
+void TestForm1Layout::controls() {
+    QFETCH(QString, container);
+    QFETCH(QString, kind);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, caption);
+    QFETCH(QString, family);
+    QFETCH(double, points);
+    QFETCH(int, weight);
+    QFETCH(QString, alignment);
+    QFETCH(bool, redText);
+
+    QWidget* widget = control(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY2(widget->inherits(qPrintable(kind)), widget->metaObject()->className());
+
+    // Left and Top count from the container: the window, the tab container's
+    // outer corner (tab strip included) or the frame.
+    QWidget* expectedParent = nullptr;
+    QWidget* origin = nullptr;
+    if (container.startsWith(QLatin1String("SSTab1:"))) {
+        const auto tab = static_cast<qint16>(container.mid(7).toInt());
+        expectedParent = tabs()->page(tab);
+        origin = tabs();
+    } else {
+        expectedParent = origin = container == QLatin1String("Form1")
+                                      ? static_cast<QWidget*>(form.get())
+                                      : control(container);
+    }
+    QCOMPARE(widget->parentWidget(), expectedParent);
+    QCOMPARE(QRect(widget->mapTo(origin, QPoint(0, 0)), widget->size()), geometry);
+
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        QCOMPARE(label->text(), caption);
+        QVERIFY(label->wordWrap());
+        const Qt::Alignment horizontal = label->alignment() & Qt::AlignHorizontal_Mask;
+        const Qt::Alignment expected = alignment == QLatin1String("centre")  ? Qt::AlignHCenter
+                                       : alignment == QLatin1String("right") ? Qt::AlignRight
+                                                                             : Qt::AlignLeft;
+        QCOMPARE(horizontal, expected);
+        QCOMPARE(label->frameShape(), QFrame::NoFrame);
+        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        QCOMPARE(button->text(), caption);
+        QVERIFY(!button->isDefault());
+        QVERIFY(!button->autoDefault());
+    } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        QCOMPARE(frame->title(), QString());
+    }
+
+    if (family.isEmpty()) {
+        QVERIFY2(!widget->testAttribute(Qt::WA_SetFont), "uses the window's font");
+        QCOMPARE(widget->font(), form->font());
+    } else {
+        QCOMPARE(widget->font().family(), family);
+        QCOMPARE(widget->font().pointSizeF(), points);
+        QCOMPARE(widget->font().weight(), QFont::Weight(weight));
+        QVERIFY(!widget->font().italic());
+    }
+
+    const QColor text = widget->palette().color(QPalette::WindowText);
+    if (redText)
+        QCOMPARE(text, QColor(255, 0, 0));
+    else if (qobject_cast<QLabel*>(widget))
+        QCOMPARE(text, form->palette().color(QPalette::WindowText));
+}
+
+void TestForm1Layout::everyControlNamedOnce() {
+    QStringList names;
+    for (const QWidget* widget : form->findChildren<QWidget*>()) {
+        const QString name = widget->objectName();
+        if (qobject_cast<QTabBar*>(widget->parentWidget()))
+            continue; // the strip's own scroll buttons
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("page")) &&
+            !name.startsWith(QLatin1String("qt_")) && name != QLatin1String("tabBar"))
+            names.append(name);
+    }
+    names.sort();
+    QCOMPARE(names.size(), 42);
+    QCOMPARE(names.removeDuplicates(), 0);
+}
+
+void TestForm1Layout::unitLists_data() {
+    QTest::addColumn<int>("race");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+
+    QTest::newRow("Human") << 0 << 16 << "Peasant"
+                           << "Phoenix";
+    QTest::newRow("Orc") << 1 << 17 << "Peon"
+                         << "Serpent Ward";
+    QTest::newRow("Undead") << 2 << 18 << "Acolyte"
+                            << "Destroyer";
+    QTest::newRow("Night elf") << 3 << 16 << "Archer"
+                               << "Vengeance";
+}
+
+void TestForm1Layout::unitLists() {
+    QFETCH(int, race);
+    QFETCH(int, count);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+
+    auto* list = control<ListBox>(QStringLiteral("List3(%1)").arg(race));
+    QCOMPARE(list->ListCount(), qint16(count));
+    QCOMPARE(list->List(0), first);
+    QCOMPARE(list->List(qint16(count - 1)), last);
+    QCOMPARE(list->ListIndex(), qint16(-1));
+    QVERIFY(!list->isSortingEnabled());
+    QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
+    QCOMPARE(list->palette().color(QPalette::Base), QColor(0, 0, 0));
+    QCOMPARE(list->palette().color(QPalette::Text), QColor(0, 255, 0));
+    QCOMPARE(tabs()->tabBar()->tabText(race), QString::fromLatin1(QTest::currentDataTag()));
+    if (race == 0) {
+        // Catalogue order, not alphabetical.
+        QCOMPARE(list->List(9), QStringLiteral("Mortar Team"));
+        QCOMPARE(list->List(10), QStringLiteral("Griphon Ryder"));
+        QCOMPARE(list->List(11), QStringLiteral("DragonHawk Rider"));
+    }
+}
+
+void TestForm1Layout::tabPages_data() {
+    QTest::addColumn<qint16>("tab");
+    QTest::addColumn<QStringList>("shown");
+
+    QTest::newRow("Human") << qint16(0) << QStringList{"List3(0)", "Shape1(0)", "Label13(3)"};
+    QTest::newRow("Orc") << qint16(1) << QStringList{"List3(1)", "Shape1(1)", "Label13(2)"};
+    QTest::newRow("Undead") << qint16(2) << QStringList{"List3(2)", "Shape1(2)", "Label13(0)"};
+    QTest::newRow("Night elf") << qint16(3) << QStringList{"List3(3)", "Shape1(3)", "Label13(1)"};
+}
+
+void TestForm1Layout::tabPages() {
+    QFETCH(qint16, tab);
+    QFETCH(QStringList, shown);
+
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    tabs()->tabBar()->setCurrentIndex(tab);
+    QCOMPARE(tabs()->Tab(), tab);
+
+    for (const char* name : {"List3", "Shape1", "Label13"}) {
+        for (int index = 0; index < 4; ++index) {
+            const QString member = QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+            QWidget* widget = control(member);
+            const bool expectShown = shown.contains(member);
+            QVERIFY2(widget->isVisible() == expectShown, qPrintable(member));
+        }
+    }
+}
+
+void TestForm1Layout::selectionsKeptAcrossTabs() {
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    auto* human = control<ListBox>(QStringLiteral("List3(0)"));
+    auto* orc = control<ListBox>(QStringLiteral("List3(1)"));
+    human->setCurrentRow(2);
+    tabs()->setTab(1);
+    orc->setCurrentRow(5);
+    tabs()->setTab(3);
+    tabs()->setTab(0);
+    QCOMPARE(human->ListIndex(), qint16(2));
+    QCOMPARE(human->List(human->ListIndex()), QStringLiteral("Footman"));
+    QCOMPARE(orc->ListIndex(), qint16(5));
+    QCOMPARE(human->ListCount(), qint16(16));
+    QCOMPARE(orc->ListCount(), qint16(17));
+}
+
+void TestForm1Layout::focusChain_data() {
+    QTest::addColumn<qint16>("tab");
+    QTest::addColumn<QStringList>("chain");
+
+    for (qint16 tab = 0; tab < 4; ++tab) {
+        QTest::addRow("tab %d in front", tab)
+            << tab << QStringList{"List1(0)",    "List1(1)",
+                                  "SSTab1",      QStringLiteral("List3(%1)").arg(tab),
+                                  "Command2(0)", "Command2(1)",
+                                  "Command3(0)", "Command3(1)",
+                                  "List1(0)"};
+    }
+}
+
+void TestForm1Layout::focusChain() {
+    QFETCH(qint16, tab);
+    QFETCH(QStringList, chain);
+
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    tabs()->setTab(tab);
+    control(QStringLiteral("List1(0)"))->setFocus();
+
+    QStringList visited{focusName(QApplication::focusWidget())};
+    for (int step = 1; step < chain.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(focusName(QApplication::focusWidget()));
+    }
+    QCOMPARE(visited, chain);
+}
+
+void TestForm1Layout::initialState() {
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+
+    QCOMPARE(focusName(QApplication::focusWidget()), QStringLiteral("List1(0)"));
+    QCOMPARE(tabs()->Tab(), qint16(0));
+    for (const char* total : {"totalgold", "totallumber", "totalfood", "totalcv"}) {
+        for (int force = 0; force < 2; ++force)
+            QCOMPARE(control<QLabel>(QStringLiteral("%1(%2)").arg(QLatin1String(total)).arg(force))
+                         ->text(),
+                     QStringLiteral("0"));
+    }
+    for (const char* heading : {"forcea", "forceb"}) {
+        auto* label = control<Label>(QString::fromLatin1(heading));
+        QVERIFY(!label->testAttribute(Qt::WA_SetPalette));
+        QCOMPARE(label->foreColor(), QLabel().palette().color(QPalette::WindowText));
+    }
+    for (const char* force : {"List1(0)", "List1(1)"}) {
+        auto* list = control<ListBox>(QString::fromLatin1(force));
+        QCOMPARE(list->ListCount(), qint16(0));
+        QVERIFY(!list->isSortingEnabled());
+        QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
+    }
+    auto* details = control<QPushButton>(QStringLiteral("Command1"));
+    QVERIFY(!details->isEnabled());
+    QTest::mouseClick(details, Qt::LeftButton);
+    QVERIFY(!details->hasFocus());
+}
+
+void TestForm1Layout::accessibility() {
+    QCOMPARE(control(QStringLiteral("List1(0)"))->accessibleName(),
+             QStringLiteral("Force A entries"));
+    QCOMPARE(control(QStringLiteral("List1(1)"))->accessibleName(),
+             QStringLiteral("Force B entries"));
+    QCOMPARE(control(QStringLiteral("List3(3)"))->accessibleName(),
+             QStringLiteral("Night elf units"));
+    QCOMPARE(control(QStringLiteral("Command3(1)"))->accessibleName(),
+             QStringLiteral("Clear Force B"));
+    auto* gold = control<QLabel>(QStringLiteral("totalgold(1)"));
+    QVERIFY(gold->accessibleName().isEmpty()); // so a screen reader speaks the value
+    QCOMPARE(gold->accessibleDescription(), QStringLiteral("Force B total gold"));
+    QCOMPARE(control(QStringLiteral("totalcv(0)"))->accessibleDescription(),
+             QStringLiteral("Force A total CV"));
+}
+
+void TestForm1Layout::fontStandIns_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("standIns");
+    QTest::addColumn<bool>("fixedPitch");
+
+    const QStringList serif{"Book Antiqua", "TeX Gyre Pagella", "P052"};
+    const QStringList sans{"MS Sans Serif", "Nimbus Sans", "Liberation Sans", "DejaVu Sans"};
+    QTest::newRow("caption") << "Label2" << serif << false;
+    QTest::newRow("total") << "totalcv(1)" << serif << false;
+    QTest::newRow("heading") << "forcea" << sans << false;
+    QTest::newRow("window") << "Label14" << sans << false;
+    QTest::newRow("unit list") << "List3(0)"
+                               << QStringList{"Fixedsys", "DejaVu Sans Mono", "Liberation Mono"}
+                               << true;
+}
+
+void TestForm1Layout::fontStandIns() {
+    QFETCH(QString, name);
+    QFETCH(QStringList, standIns);
+    QFETCH(bool, fixedPitch);
+
+    // The face drawn is the named one or one of its registered stand-ins,
+    // whatever the machine's own font configuration would pick.
+    const QFontInfo drawn(control(name)->font());
+    const QString family = drawn.family().section(QStringLiteral(" ["), 0, 0); // less any foundry
+    QVERIFY2(standIns.contains(family), qPrintable(drawn.family()));
+    QCOMPARE(drawn.fixedPitch(), fixedPitch);
+}
+
+QTEST_MAIN(TestForm1Layout)
+#include "tst_form1layout.moc"

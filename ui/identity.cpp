@@ -1,0 +1,16 @@
+#include "identity.h"
+
+#include <QApplication>
+
+QIcon applicationIcon() {
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/zorvan-16.xpm"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/zorvan-32.xpm"), QSize(32, 32));
+    return icon;
+}
+
+void setUpApplication(QApplication& application) {
+    application.setApplicationName(QString::fromLatin1(productName));
+    application.setApplicationVersion(QString::fromLatin1(productVersion));
+    application.setWindowIcon(applicationIcon());
+}
