@@ -8,9 +8,15 @@
 #include "shape.h"
 #include "tabcontainer.h"
 
+#include "keycodes.h"
+#include "messagebox.h"
+
+#include <QApplication>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHash>
 #include <QPushButton>
+#include <QSessionManager>
 #include <QTabBar>
 
 #include <algorithm>
@@ -68,6 +74,8 @@ Form1::Form1(QWidget* parent)
     createControls();
     setTabOrder();
     forces.List1[0]->setFocus();
+    connectEvents();
+    Form_Load();
 }
 
 Form1::~Form1() = default;
@@ -193,4 +201,87 @@ void Form1::setTabOrder() {
             QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
+}
+
+void Form1::connectEvents() {
+    for (qint16 force = 0; force < forceCount; ++force) {
+        connect(Command2[force], &QPushButton::clicked, this,
+                [this, force] { Command2_Click(force); });
+        connect(Command3[force], &QPushButton::clicked, this,
+                [this, force] { Command3_Click(force); });
+        // A direct connection: the handler runs before the list handles the key itself.
+        connect(forces.List1[force], &ListBox::KeyDown, this,
+                [this, force](qint16 keyCode, Qt::KeyboardModifiers shift) {
+                    List1_KeyDown(force, keyCode, shift);
+                });
+    }
+    // Ending the desktop session closes the window like any other way of closing it.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (!unloaded && manager.allowsInteraction()) {
+            close();
+            manager.release();
+        }
+    });
+}
+
+void Form1::Form_Load() {
+    module1->buildcatalogue({List3[0], List3[1], List3[2], List3[3]});
+}
+
+void Form1::Command2_Click(qint16 index) {
+    const qint16 race = SSTab1->Tab();
+    const ListBox& units = *List3[race];
+    // With nothing selected this appends the empty text, which adds nothing.
+    const QString text = units.List(units.ListIndex());
+    if (!forces.List1[index]->AddItem(text))
+        QApplication::beep(); // the list is full
+    updateForce(index);
+}
+
+void Form1::Command3_Click(qint16 index) {
+    forces.List1[index]->Clear();
+    updateForce(index);
+}
+
+void Form1::List1_KeyDown(qint16 index, qint16 keyCode, Qt::KeyboardModifiers) {
+    ListBox& list = *forces.List1[index];
+    if (keyCode == KeyCode::Delete && list.ListIndex() != -1)
+        list.RemoveItem(list.ListIndex());
+    updateForce(index);
+}
+
+void Form1::updateForce(qint16 index) {
+    recalcforce(*module1, forces, index);
+    showforce(*module1, forces, index);
+    colourforces(*module1, forces);
+}
+
+QString Form1::farewellText() {
+    return QStringLiteral(
+        "Gracias por usar el ZORVAN CALCULATOR 0.1a, pr\u00F3ximas mejoras son: \n"
+        "\n"
+        "   - Tipos de Armadura\n"
+        "   - Tiempo de Implementacion\n"
+        "   - Upgrades\n"
+        "   - Unidades Neutrales\n"
+        "   - Analisis Avanzado, Calculos inteligentes y mas...\n"
+        "\n"
+        "Agradezco comentarios, criticas y bug reports a "
+        "zorvan-calculator@example.org.\n"
+        "Agradezco a Fennoquill por la tabla de CV !");
+}
+
+void Form1::Form_Unload(bool&) {
+    MessageBox::MsgBox(this, farewellText(), MessageBox::Information,
+                       QStringLiteral("Zorvan Calculator v0.1a"));
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // Every way of closing says goodbye once, and none can be refused.
+    if (!unloaded) {
+        unloaded = true;
+        bool cancel = false;
+        Form_Unload(cancel);
+    }
+    event->accept();
 }

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class Label;
 class ListBox;
@@ -23,11 +24,24 @@ public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
-    const Module1& data() const { return *module1; }
+    // The farewell message shown when the window closes.
+    static QString farewellText();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
     void setTabOrder();
+    void connectEvents();
+
+    void Form_Load();
+    void Form_Unload(bool& cancel);
+    void Command2_Click(qint16 index);
+    void Command3_Click(qint16 index);
+    void List1_KeyDown(qint16 index, qint16 keyCode, Qt::KeyboardModifiers shift);
+    // Brings one force's totals and both headings up to date after its list was touched.
+    void updateForce(qint16 index);
 
     TabContainer* SSTab1 = nullptr;
     std::array<ListBox*, raceCount> List3{};
@@ -40,4 +54,5 @@ private:
     ForceControls forces;
 
     std::unique_ptr<Module1> module1;
+    bool unloaded = false;
 };
