@@ -260,6 +260,9 @@ void TestForm1Events::deleteWithoutSelection() {
     force(1)->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     QTest::keyClick(force(1), Qt::Key_Delete);
     QCOMPARE(force(1)->ListCount(), qint16(entries));
+    // Force A's stored CV is still 0: its list was not touched.
+    QCOMPARE(heading(0), entries == 0 ? blue : red);
+    QCOMPARE(heading(1), entries == 0 ? blue : green);
     QTest::keyClick(force(0), Qt::Key_Delete);
     QCOMPARE(totals(0), (QStringList{"1", "0", "75", "2841"}));
     QCOMPARE(force(0)->ListCount(), qint16(1));
