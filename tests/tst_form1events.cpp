@@ -326,7 +326,7 @@ void TestForm1Events::farewellText() {
         "   - Unidades Neutrales\n"
         "   - Analisis Avanzado, Calculos inteligentes y mas...\n"
         "\n"
-        "Agradezco comentarios, criticas y bug reports a zorvan-calculator@example.org.\n"
+        "Agradezco comentarios, criticas y bug reports a zorvan@example.org.\n"
         "Agradezco a Fennoquill por la tabla de CV !";
     const QString text = Form1::farewellText();
     QCOMPARE(text.toUtf8(), expected);

@@ -267,7 +267,7 @@ QString Form1::farewellText() {
         "   - Analisis Avanzado, Calculos inteligentes y mas...\n"
         "\n"
         "Agradezco comentarios, criticas y bug reports a "
-        "zorvan-calculator@example.org.\n"
+        "zorvan@example.org.\n"
         "Agradezco a Fennoquill por la tabla de CV !");
 }
 
