@@ -3,7 +3,10 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build deps configure run test bench clean
+PREFIX ?= /usr/local
+SANITIZE_DIR ?= build-sanitize
+
+.PHONY: all build deps configure run test bench install package test-sanitize clean
 
 all: build
 
@@ -27,5 +30,23 @@ test: build
 bench: build
 	$(BUILD_DIR)/bench/bench_recalc
 
+# Honours DESTDIR for staged installs: make install PREFIX=/usr DESTDIR=/tmp/stage
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+	@ls $(BUILD_DIR)/*.deb
+
+# A separate tree with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORVAN_SANITIZE=ON \
+		-DZORVAN_HARDENING=OFF -DZORVAN_BUILD_BENCHMARKS=OFF
+	cmake --build $(SANITIZE_DIR) --parallel $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer-leaks.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	ctest --test-dir $(SANITIZE_DIR) --output-on-failure --parallel $(JOBS)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

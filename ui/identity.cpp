@@ -13,4 +13,6 @@ void setUpApplication(QApplication& application) {
     application.setApplicationName(QString::fromLatin1(productName));
     application.setApplicationVersion(QString::fromLatin1(productVersion));
     application.setWindowIcon(applicationIcon());
+    // Wayland finds the icon through the desktop entry of this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZORVAN_APP_ID));
 }
