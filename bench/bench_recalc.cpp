@@ -11,7 +11,8 @@ namespace {
 
 // A full force list of every unit name in turn, with an empty entry now and then.
 struct FullForce {
-    FullForce() {
+    FullForce()
+    {
         QStringList names;
         for (int race = 0; race < raceCount; ++race) {
             for (const QString& name : unitNamesOf(race)) {
@@ -33,13 +34,15 @@ struct FullForce {
     ForceControls controls;
 };
 
-FullForce& fullForce() {
+FullForce& fullForce()
+{
     static FullForce force;
     return force;
 }
 
 // The floor: reading every entry's text once and nothing else.
-void readPass(benchmark::State& state) {
+void readPass(benchmark::State& state)
+{
     const ListBox& list = fullForce().list;
     for (auto _ : state) {
         qsizetype characters = 0;
@@ -50,7 +53,8 @@ void readPass(benchmark::State& state) {
     }
 }
 
-void recalculation(benchmark::State& state) {
+void recalculation(benchmark::State& state)
+{
     FullForce& force = fullForce();
     for (auto _ : state) {
         recalcforce(*force.module, force.controls, 0);
@@ -63,7 +67,8 @@ void recalculation(benchmark::State& state) {
 BENCHMARK(readPass)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(recalculation)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

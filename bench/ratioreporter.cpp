@@ -4,9 +4,12 @@
 #include <utility>
 
 RatioReporter::RatioReporter(std::vector<Figure> figures)
-    : figures(std::move(figures)) {}
+    : figures(std::move(figures))
+{
+}
 
-void RatioReporter::ReportRuns(const std::vector<Run>& reports) {
+void RatioReporter::ReportRuns(const std::vector<Run>& reports)
+{
     for (const Run& run : reports) {
         if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
             medians[run.run_name.function_name] = run;
@@ -14,7 +17,8 @@ void RatioReporter::ReportRuns(const std::vector<Run>& reports) {
     ConsoleReporter::ReportRuns(reports);
 }
 
-void RatioReporter::Finalize() {
+void RatioReporter::Finalize()
+{
     ConsoleReporter::Finalize();
     std::printf("\n%-36s %14s %14s %8s %8s\n", "figure", "value", "baseline", "ratio", "limit");
     for (const Figure& figure : figures) {
@@ -37,7 +41,8 @@ void RatioReporter::Finalize() {
     std::fflush(stdout);
 }
 
-int runBenchmarks(int argc, char** argv, std::vector<RatioReporter::Figure> figures) {
+int runBenchmarks(int argc, char** argv, std::vector<RatioReporter::Figure> figures)
+{
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter(std::move(figures));
     benchmark::RunSpecifiedBenchmarks(&reporter);

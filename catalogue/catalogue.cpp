@@ -2,14 +2,16 @@
 
 #include "listbox.h"
 
-QStringList unitNamesOf(int race) {
+QStringList unitNamesOf(int race)
+{
     QStringList names;
     for (const UnitRecord& unit : unitsOf(race))
         names.append(QLatin1StringView(unit.name.data(), qsizetype(unit.name.size())));
     return names;
 }
 
-void Catalogue::buildcatalogue(const RaceLists& List3) {
+void Catalogue::buildcatalogue(const RaceLists& List3)
+{
     for (int race = 0; race < raceCount; ++race) {
         const ListBox& list = *List3[race];
         // A list longer than the slots of its race has nowhere to go past them.

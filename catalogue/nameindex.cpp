@@ -5,7 +5,8 @@ constexpr quint32 mask = NameIndex::capacity - 1;
 static_assert((NameIndex::capacity & mask) == 0, "the capacity is a power of two");
 } // namespace
 
-quint32 NameIndex::hashOf(QStringView text) {
+quint32 NameIndex::hashOf(QStringView text)
+{
     const auto size = static_cast<quint32>(text.size());
     if (size == 0)
         return 0;
@@ -17,11 +18,13 @@ quint32 NameIndex::hashOf(QStringView text) {
     return hash ^ (hash >> 16);
 }
 
-void NameIndex::clear() {
+void NameIndex::clear()
+{
     buckets.fill(Bucket{});
 }
 
-void NameIndex::add(const QString& name, const StatLine& stats) {
+void NameIndex::add(const QString& name, const StatLine& stats)
+{
     for (quint32 i = hashOf(name);; ++i) {
         Bucket& bucket = buckets[i & mask];
         if (!bucket.used) {
@@ -36,7 +39,8 @@ void NameIndex::add(const QString& name, const StatLine& stats) {
     }
 }
 
-const StatLine* NameIndex::find(QStringView text) const {
+const StatLine* NameIndex::find(QStringView text) const
+{
     for (quint32 i = hashOf(text);; ++i) {
         const Bucket& bucket = buckets[i & mask];
         if (!bucket.used)

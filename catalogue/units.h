@@ -99,19 +99,22 @@ inline constexpr std::array<UnitRecord, 67> unitTable{{
     {NightElf, "Vengeance", 0, 0, 0, 5926},
 }};
 
-constexpr std::size_t firstUnitOf(int race) {
+constexpr std::size_t firstUnitOf(int race)
+{
     std::size_t i = 0;
     while (i < unitTable.size() && unitTable[i].race < race)
         ++i;
     return i;
 }
 
-constexpr std::size_t unitCountOf(int race) {
+constexpr std::size_t unitCountOf(int race)
+{
     return firstUnitOf(race + 1) - firstUnitOf(race);
 }
 
 // The units of one race, in slot order.
-constexpr std::span<const UnitRecord> unitsOf(int race) {
+constexpr std::span<const UnitRecord> unitsOf(int race)
+{
     return std::span(unitTable).subspan(firstUnitOf(race), unitCountOf(race));
 }
 
@@ -124,7 +127,8 @@ static_assert(unitCountOf(Human) + unitCountOf(Orc) + unitCountOf(Undead) + unit
               unitTable.size());
 
 namespace detail {
-constexpr bool racesAscending() {
+constexpr bool racesAscending()
+{
     for (std::size_t i = 1; i < unitTable.size(); ++i) {
         if (unitTable[i].race < unitTable[i - 1].race)
             return false;
@@ -132,7 +136,8 @@ constexpr bool racesAscending() {
     return true;
 }
 
-constexpr bool namesUniqueAndPresent() {
+constexpr bool namesUniqueAndPresent()
+{
     for (std::size_t i = 0; i < unitTable.size(); ++i) {
         if (unitTable[i].name.empty())
             return false;
@@ -144,7 +149,8 @@ constexpr bool namesUniqueAndPresent() {
     return true;
 }
 
-constexpr bool namesAscii() {
+constexpr bool namesAscii()
+{
     for (const UnitRecord& unit : unitTable) {
         for (const char c : unit.name) {
             if (static_cast<unsigned char>(c) > 0x7F)

@@ -3,7 +3,8 @@
 #include "label.h"
 #include "listbox.h"
 
-void recalcforce(Module1& module, const ForceControls& controls, qint16 force) {
+void recalcforce(Module1& module, const ForceControls& controls, qint16 force)
+{
     Total food = 0;
     Total gold = 0;
     Total lumber = 0;
@@ -27,7 +28,8 @@ void recalcforce(Module1& module, const ForceControls& controls, qint16 force) {
     module.forcecv[force] = cv;
 }
 
-void showforce(const Module1& module, const ForceControls& controls, qint16 force) {
+void showforce(const Module1& module, const ForceControls& controls, qint16 force)
+{
     controls.totalfood[force]->setCaption(QString::number(module.forcefood[force]));
     controls.totallumber[force]->setCaption(QString::number(module.forcelumber[force]));
     controls.totalgold[force]->setCaption(QString::number(module.forcegold[force]));
@@ -35,12 +37,14 @@ void showforce(const Module1& module, const ForceControls& controls, qint16 forc
 }
 
 namespace {
-void setColour(Label* label, QRgb colour) {
+void setColour(Label* label, QRgb colour)
+{
     label->setForeColor(qRed(colour), qGreen(colour), qBlue(colour));
 }
 } // namespace
 
-void colourforces(const Module1& module, const ForceControls& controls) {
+void colourforces(const Module1& module, const ForceControls& controls)
+{
     constexpr QRgb green = qRgb(0, 255, 0);
     constexpr QRgb red = qRgb(255, 0, 0);
     constexpr QRgb blue = qRgb(0, 0, 255);

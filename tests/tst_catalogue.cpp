@@ -12,7 +12,8 @@ namespace {
 
 // Four race lists holding the names the window is designed with.
 struct DesignLists {
-    DesignLists() {
+    DesignLists()
+    {
         for (int race = 0; race < raceCount; ++race) {
             lists[race] = std::make_unique<ListBox>();
             for (const QString& name : unitNamesOf(race))
@@ -20,14 +21,16 @@ struct DesignLists {
         }
     }
 
-    RaceLists view() const {
+    RaceLists view() const
+    {
         return {lists[0].get(), lists[1].get(), lists[2].get(), lists[3].get()};
     }
 
     std::array<std::unique_ptr<ListBox>, raceCount> lists;
 };
 
-std::unique_ptr<Catalogue> builtCatalogue() {
+std::unique_ptr<Catalogue> builtCatalogue()
+{
     DesignLists design;
     auto catalogue = std::make_unique<Catalogue>();
     catalogue->buildcatalogue(design.view());
@@ -52,7 +55,8 @@ private slots:
     void lookupIsExact();
 };
 
-void TestCatalogue::emptyBeforeBuild() {
+void TestCatalogue::emptyBeforeBuild()
+{
     const Catalogue catalogue;
     for (int race = 0; race < raceCount; ++race) {
         for (int slot = 0; slot < slotCount; ++slot) {
@@ -63,7 +67,8 @@ void TestCatalogue::emptyBeforeBuild() {
     QCOMPARE(catalogue.statsFor(u"Footman"), nullptr);
 }
 
-void TestCatalogue::unitsPerRace_data() {
+void TestCatalogue::unitsPerRace_data()
+{
     QTest::addColumn<int>("race");
     QTest::addColumn<int>("units");
     QTest::addColumn<QString>("first");
@@ -79,7 +84,8 @@ void TestCatalogue::unitsPerRace_data() {
                                << "Vengeance";
 }
 
-void TestCatalogue::unitsPerRace() {
+void TestCatalogue::unitsPerRace()
+{
     QFETCH(int, race);
     QFETCH(int, units);
     QFETCH(QString, first);
@@ -95,7 +101,8 @@ void TestCatalogue::unitsPerRace() {
     QCOMPARE(unitNamesOf(race).size(), units);
 }
 
-void TestCatalogue::namesAreUnique() {
+void TestCatalogue::namesAreUnique()
+{
     const auto catalogue = builtCatalogue();
     QSet<QString> seen;
     for (const auto& race : catalogue->unitnames) {
@@ -109,7 +116,8 @@ void TestCatalogue::namesAreUnique() {
     QCOMPARE(seen.size(), 67);
 }
 
-void TestCatalogue::unoccupiedSlotsAreEmpty() {
+void TestCatalogue::unoccupiedSlotsAreEmpty()
+{
     const auto catalogue = builtCatalogue();
     const int firstFree[raceCount] = {16, 17, 18, 16};
     for (int race = 0; race < raceCount; ++race) {
@@ -123,7 +131,8 @@ void TestCatalogue::unoccupiedSlotsAreEmpty() {
     QVERIFY(!empty || *empty == StatLine{});
 }
 
-void TestCatalogue::unusualUnits_data() {
+void TestCatalogue::unusualUnits_data()
+{
     QTest::addColumn<int>("race");
     QTest::addColumn<int>("slot");
     QTest::addColumn<QString>("name");
@@ -147,7 +156,8 @@ void TestCatalogue::unusualUnits_data() {
         << 3 << 14 << "Spirit of Vengeance" << StatLine{0, 0, 0, 30363};
 }
 
-void TestCatalogue::unusualUnits() {
+void TestCatalogue::unusualUnits()
+{
     QFETCH(int, race);
     QFETCH(int, slot);
     QFETCH(QString, name);
@@ -160,7 +170,8 @@ void TestCatalogue::unusualUnits() {
     QCOMPARE(*catalogue->statsFor(name), stats);
 }
 
-void TestCatalogue::namesReadFromTheLists() {
+void TestCatalogue::namesReadFromTheLists()
+{
     // Names come from the lists as they stand; the statistics from the fixed table.
     DesignLists design;
     design.lists[0]->RemoveItem(0);
@@ -182,7 +193,8 @@ void TestCatalogue::namesReadFromTheLists() {
     QCOMPARE(catalogue.statsFor(u"Archer"), nullptr);
 }
 
-void TestCatalogue::lookupIsExact_data() {
+void TestCatalogue::lookupIsExact_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("found");
 
@@ -198,7 +210,8 @@ void TestCatalogue::lookupIsExact_data() {
     QTest::newRow("accented") << QString::fromUtf8("Peas\xC3\xA1nt") << false;
 }
 
-void TestCatalogue::lookupIsExact() {
+void TestCatalogue::lookupIsExact()
+{
     QFETCH(QString, text);
     QFETCH(bool, found);
 

@@ -44,16 +44,19 @@ private slots:
     void closingShowsFarewellOnce();
 
 private:
-    template <typename T = QWidget> T* control(const QString& name) const {
+    template <typename T = QWidget> T* control(const QString& name) const
+    {
         T* widget = form->findChild<T*>(name);
         if (!widget)
             qFatal("no control named %s", qPrintable(name));
         return widget;
     }
-    ListBox* units(int race) const {
+    ListBox* units(int race) const
+    {
         return control<ListBox>(QStringLiteral("List3(%1)").arg(race));
     }
-    ListBox* force(int index) const {
+    ListBox* force(int index) const
+    {
         return control<ListBox>(QStringLiteral("List1(%1)").arg(index));
     }
     QStringList entries(int index) const;
@@ -61,17 +64,20 @@ private:
     QStringList totals(int index) const;
     QRgb heading(int index) const;
     void bringToFront(int race);
-    void add(int index) {
+    void add(int index)
+    {
         QTest::mouseClick(control(QStringLiteral("Command2(%1)").arg(index)), Qt::LeftButton);
     }
-    void clear(int index) {
+    void clear(int index)
+    {
         QTest::mouseClick(control(QStringLiteral("Command3(%1)").arg(index)), Qt::LeftButton);
     }
 
     std::unique_ptr<Form1> form;
 };
 
-void TestForm1Events::init() {
+void TestForm1Events::init()
+{
     MessageBox::setTestAnswer(MessageBox::Ok);
     MessageBox::clearTestRecord();
     form = std::make_unique<Form1>();
@@ -80,20 +86,23 @@ void TestForm1Events::init() {
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
 }
 
-void TestForm1Events::cleanup() {
+void TestForm1Events::cleanup()
+{
     form.reset();
     MessageBox::setTestAnswer(std::nullopt);
     MessageBox::clearTestRecord();
 }
 
-QStringList TestForm1Events::entries(int index) const {
+QStringList TestForm1Events::entries(int index) const
+{
     QStringList texts;
     for (qint16 row = 0; row < force(index)->ListCount(); ++row)
         texts.append(force(index)->List(row));
     return texts;
 }
 
-QStringList TestForm1Events::totals(int index) const {
+QStringList TestForm1Events::totals(int index) const
+{
     QStringList texts;
     for (const char* total : {"totalfood", "totallumber", "totalgold", "totalcv"})
         texts.append(
@@ -101,17 +110,20 @@ QStringList TestForm1Events::totals(int index) const {
     return texts;
 }
 
-QRgb TestForm1Events::heading(int index) const {
+QRgb TestForm1Events::heading(int index) const
+{
     return control<Label>(QLatin1String(index == 0 ? "forcea" : "forceb"))->foreColor().rgb();
 }
 
-void TestForm1Events::bringToFront(int race) {
+void TestForm1Events::bringToFront(int race)
+{
     QTabBar* tabs = control<TabContainer>(QStringLiteral("SSTab1"))->tabBar();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(race).center());
     QCOMPARE(control<TabContainer>(QStringLiteral("SSTab1"))->Tab(), qint16(race));
 }
 
-void TestForm1Events::addFootman() {
+void TestForm1Events::addFootman()
+{
     units(0)->setCurrentRow(2);
     add(0);
     QCOMPARE(entries(0), QStringList{"Footman"});
@@ -124,7 +136,8 @@ void TestForm1Events::addFootman() {
     QCOMPARE(force(0)->ListIndex(), qint16(-1));
 }
 
-void TestForm1Events::addTwice() {
+void TestForm1Events::addTwice()
+{
     units(0)->setCurrentRow(0);
     add(1);
     add(1);
@@ -138,7 +151,8 @@ void TestForm1Events::addTwice() {
     QCOMPARE(heading(1), blue);
 }
 
-void TestForm1Events::addWithNothingSelected() {
+void TestForm1Events::addWithNothingSelected()
+{
     add(0);
     QCOMPARE(entries(0), QStringList{QString()});
     QCOMPARE(totals(0), (QStringList{"0", "0", "0", "0"}));
@@ -146,7 +160,8 @@ void TestForm1Events::addWithNothingSelected() {
     QCOMPARE(heading(1), blue);
 }
 
-void TestForm1Events::addUsesOnlyTheTabInFront() {
+void TestForm1Events::addUsesOnlyTheTabInFront()
+{
     units(0)->setCurrentRow(2);
     bringToFront(1);
     add(1);
@@ -167,7 +182,8 @@ void TestForm1Events::addUsesOnlyTheTabInFront() {
     QCOMPARE(heading(0), green);
 }
 
-void TestForm1Events::addToFullList() {
+void TestForm1Events::addToFullList()
+{
     ListBox* list = force(0);
     for (int row = 0; row < ListBox::MaxCount - 1; ++row)
         list->AddItem(QStringLiteral("Infernal"));
@@ -192,7 +208,8 @@ void TestForm1Events::addToFullList() {
     QCOMPARE(totals(0), (QStringList{"1", "0", "75", "2698444766"}));
 }
 
-void TestForm1Events::clearEmptyForce() {
+void TestForm1Events::clearEmptyForce()
+{
     clear(0);
     QCOMPARE(entries(0), QStringList{});
     QCOMPARE(totals(0), (QStringList{"0", "0", "0", "0"}));
@@ -200,7 +217,8 @@ void TestForm1Events::clearEmptyForce() {
     QCOMPARE(heading(1), blue);
 }
 
-void TestForm1Events::clearLeavesOtherForce() {
+void TestForm1Events::clearLeavesOtherForce()
+{
     units(0)->setCurrentRow(4); // Knight
     add(0);
     add(1);
@@ -214,14 +232,16 @@ void TestForm1Events::clearLeavesOtherForce() {
     QCOMPARE(heading(1), green);
 }
 
-void TestForm1Events::deleteSelectedEntry_data() {
+void TestForm1Events::deleteSelectedEntry_data()
+{
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::newRow("Delete") << Qt::KeyboardModifiers();
     QTest::newRow("Shift+Delete") << Qt::KeyboardModifiers(Qt::ShiftModifier);
     QTest::newRow("Ctrl+Delete") << Qt::KeyboardModifiers(Qt::ControlModifier);
 }
 
-void TestForm1Events::deleteSelectedEntry() {
+void TestForm1Events::deleteSelectedEntry()
+{
     QFETCH(Qt::KeyboardModifiers, modifiers);
 
     for (int row : {0, 1, 2}) {
@@ -241,13 +261,15 @@ void TestForm1Events::deleteSelectedEntry() {
     QCOMPARE(totals(0), (QStringList{"3", "0", "210", "4960"}));
 }
 
-void TestForm1Events::deleteWithoutSelection_data() {
+void TestForm1Events::deleteWithoutSelection_data()
+{
     QTest::addColumn<int>("entries");
     QTest::newRow("entries, none selected") << 2;
     QTest::newRow("empty list") << 0;
 }
 
-void TestForm1Events::deleteWithoutSelection() {
+void TestForm1Events::deleteWithoutSelection()
+{
     QFETCH(int, entries);
 
     units(0)->setCurrentRow(1); // Militia
@@ -268,7 +290,8 @@ void TestForm1Events::deleteWithoutSelection() {
     QCOMPARE(force(0)->ListCount(), qint16(1));
 }
 
-void TestForm1Events::anyKeyRecolours_data() {
+void TestForm1Events::anyKeyRecolours_data()
+{
     QTest::addColumn<int>("key");
     QTest::newRow("Down") << int(Qt::Key_Down);
     QTest::newRow("Up") << int(Qt::Key_Up);
@@ -276,7 +299,8 @@ void TestForm1Events::anyKeyRecolours_data() {
     QTest::newRow("Delete") << int(Qt::Key_Delete);
 }
 
-void TestForm1Events::anyKeyRecolours() {
+void TestForm1Events::anyKeyRecolours()
+{
     QFETCH(int, key);
 
     const QColor designColour = control<Label>(QStringLiteral("forcea"))->foreColor();
@@ -287,7 +311,8 @@ void TestForm1Events::anyKeyRecolours() {
     QCOMPARE(totals(1), (QStringList{"0", "0", "0", "0"}));
 }
 
-void TestForm1Events::otherEventsChangeNothing() {
+void TestForm1Events::otherEventsChangeNothing()
+{
     units(0)->setCurrentRow(2);
     add(0);
     const QStringList before0 = totals(0);
@@ -316,7 +341,8 @@ void TestForm1Events::otherEventsChangeNothing() {
     QCOMPARE(units(0)->ListCount(), qint16(16));
 }
 
-void TestForm1Events::farewellText() {
+void TestForm1Events::farewellText()
+{
     const QByteArray expected =
         "Gracias por usar el ZORVAN CALCULATOR 0.1a, pr\xC3\xB3ximas mejoras son: \n"
         "\n"
@@ -336,7 +362,8 @@ void TestForm1Events::farewellText() {
     QCOMPARE(text.split(QLatin1Char('\n')).size(), 10);
 }
 
-void TestForm1Events::closingShowsFarewellOnce_data() {
+void TestForm1Events::closingShowsFarewellOnce_data()
+{
     QTest::addColumn<QString>("how");
     QTest::newRow("close()") << "close";
     QTest::newRow("window system close request") << "window";
@@ -344,7 +371,8 @@ void TestForm1Events::closingShowsFarewellOnce_data() {
     QTest::newRow("two close events") << "two events";
 }
 
-void TestForm1Events::closingShowsFarewellOnce() {
+void TestForm1Events::closingShowsFarewellOnce()
+{
     QFETCH(QString, how);
 
     // Even an answer other than OK cannot keep the window open.

@@ -27,7 +27,8 @@ constexpr int maxEntries = 32767;
 using Sums = std::array<qint64, 4>; // food, lumber, gold, CV
 
 struct Model {
-    Model() {
+    Model()
+    {
         for (const UnitRecord& unit : unitTable) {
             const QString name = QString::fromLatin1(unit.name.data(), qsizetype(unit.name.size()));
             names[unit.race].append(name);
@@ -38,7 +39,8 @@ struct Model {
     }
 
     // The three updates after force i's list was touched.
-    void update(int i) {
+    void update(int i)
+    {
         Sums sums{};
         for (const QString& entry : lists[i]) {
             const Sums unit = stats.value(entry);
@@ -83,7 +85,8 @@ private:
     quint32 baseSeed = 0;
 };
 
-void TestForm1Model::initTestCase() {
+void TestForm1Model::initTestCase()
+{
     MessageBox::setTestAnswer(MessageBox::Ok);
     // Set ZORVAN_TEST_SEED to replay a failure.
     bool given = false;
@@ -93,11 +96,13 @@ void TestForm1Model::initTestCase() {
     qInfo("ZORVAN_TEST_SEED=%u", baseSeed);
 }
 
-void TestForm1Model::cleanupTestCase() {
+void TestForm1Model::cleanupTestCase()
+{
     MessageBox::setTestAnswer(std::nullopt);
 }
 
-void TestForm1Model::randomEvents_data() {
+void TestForm1Model::randomEvents_data()
+{
     QTest::addColumn<int>("run");
     QTest::addColumn<int>("events");
     QTest::addColumn<int>("prefill"); // entries put into Force A before the run, near the limit
@@ -108,7 +113,8 @@ void TestForm1Model::randomEvents_data() {
     QTest::newRow("Force A one short of full") << 21 << 150 << maxEntries - 1;
 }
 
-void TestForm1Model::randomEvents() {
+void TestForm1Model::randomEvents()
+{
     QFETCH(int, run);
     QFETCH(int, events);
     QFETCH(int, prefill);
@@ -121,7 +127,8 @@ void TestForm1Model::randomEvents() {
     QApplication::setActiveWindow(&form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
 
-    const auto find = [&form]<typename T = QWidget>(const QString& name) {
+    const auto find = [&form]<typename T = QWidget>(const QString& name)
+    {
         return form.findChild<T*>(name);
     };
     std::array<ListBox*, forces> forceLists{};

@@ -14,7 +14,8 @@ constexpr QRgb blue = qRgb(0, 0, 255);
 
 // The force columns and the race lists the totals work on, without a window.
 struct Bench {
-    Bench() {
+    Bench()
+    {
         for (int race = 0; race < raceCount; ++race) {
             for (const QString& name : unitNamesOf(race))
                 raceLists[race].AddItem(name);
@@ -33,20 +34,23 @@ struct Bench {
         controls.forceb = &headings[1];
     }
 
-    void fill(int force, const QStringList& entries) {
+    void fill(int force, const QStringList& entries)
+    {
         for (const QString& entry : entries)
             lists[force].AddItem(entry);
     }
 
     // Runs the three updates the way every change to a force list does.
-    void update(int force) {
+    void update(int force)
+    {
         recalcforce(*module, controls, static_cast<qint16>(force));
         showforce(*module, controls, static_cast<qint16>(force));
         colourforces(*module, controls);
     }
 
     // Food, lumber, gold, CV, as the labels show them.
-    QStringList shown(int force) const {
+    QStringList shown(int force) const
+    {
         QStringList texts;
         for (const Label& label : labels[force])
             texts.append(label.text());
@@ -64,7 +68,8 @@ struct Bench {
     ForceControls controls;
 };
 
-QStringList repeated(const QString& name, int times) {
+QStringList repeated(const QString& name, int times)
+{
     QStringList entries;
     entries.reserve(times);
     for (int i = 0; i < times; ++i)
@@ -88,7 +93,8 @@ private slots:
     void exactAtTheTopOfTheRange();
 };
 
-void TestTally::totalsShown_data() {
+void TestTally::totalsShown_data()
+{
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QStringList>("expected"); // food, lumber, gold, CV
 
@@ -114,7 +120,8 @@ void TestTally::totalsShown_data() {
         << QStringList{"23", "360", "1335", "116937"};
 }
 
-void TestTally::totalsShown() {
+void TestTally::totalsShown()
+{
     QFETCH(QStringList, entries);
     QFETCH(QStringList, expected);
 
@@ -128,7 +135,8 @@ void TestTally::totalsShown() {
     QCOMPARE(QString::number(bench.module->forcecv[0]), expected[3]);
 }
 
-void TestTally::headingColours_data() {
+void TestTally::headingColours_data()
+{
     QTest::addColumn<QStringList>("forceA");
     QTest::addColumn<QStringList>("forceB");
     QTest::addColumn<QRgb>("colourA");
@@ -154,7 +162,8 @@ void TestTally::headingColours_data() {
         << repeated("Infernal", 300) + QStringList{"Peasant"} << green << red;
 }
 
-void TestTally::headingColours() {
+void TestTally::headingColours()
+{
     QFETCH(QStringList, forceA);
     QFETCH(QStringList, forceB);
     QFETCH(QRgb, colourA);
@@ -169,7 +178,8 @@ void TestTally::headingColours() {
     QCOMPARE(bench.colourB(), colourB);
 }
 
-void TestTally::otherForceUntouched() {
+void TestTally::otherForceUntouched()
+{
     Bench bench;
     bench.fill(0, {"Knight"});
     bench.update(0);
@@ -192,7 +202,8 @@ void TestTally::otherForceUntouched() {
     QCOMPARE(bench.colourB(), green);
 }
 
-void TestTally::removingOneOfTwoLeavesTheOther() {
+void TestTally::removingOneOfTwoLeavesTheOther()
+{
     Bench bench;
     bench.fill(0, {"Grunt", "Peon", "Grunt"});
     bench.update(0);
@@ -202,7 +213,8 @@ void TestTally::removingOneOfTwoLeavesTheOther() {
     QCOMPARE(bench.shown(0), (QStringList{"4", "0", "275", "9668"}));
 }
 
-void TestTally::exactAtTheTopOfTheRange_data() {
+void TestTally::exactAtTheTopOfTheRange_data()
+{
     QTest::addColumn<QString>("unit");
     QTest::addColumn<QStringList>("expected");
 
@@ -214,7 +226,8 @@ void TestTally::exactAtTheTopOfTheRange_data() {
                                << QStringList{"229369", "3932040", "12615295", "1625505336"};
 }
 
-void TestTally::exactAtTheTopOfTheRange() {
+void TestTally::exactAtTheTopOfTheRange()
+{
     QFETCH(QString, unit);
     QFETCH(QStringList, expected);
 

@@ -37,7 +37,8 @@ private slots:
     void messageBoxShown();
 };
 
-void TestToolkit::listOperations() {
+void TestToolkit::listOperations()
+{
     ListBox list;
     QCOMPARE(list.ListCount(), qint16(0));
     QCOMPARE(list.ListIndex(), qint16(-1));
@@ -60,7 +61,8 @@ void TestToolkit::listOperations() {
     QCOMPARE(list.ListIndex(), qint16(-1));
 }
 
-void TestToolkit::listTextOutsideRows_data() {
+void TestToolkit::listTextOutsideRows_data()
+{
     QTest::addColumn<int>("entries");
     QTest::addColumn<qint16>("row");
 
@@ -72,7 +74,8 @@ void TestToolkit::listTextOutsideRows_data() {
     QTest::newRow("far positive") << 3 << qint16(32767);
 }
 
-void TestToolkit::listTextOutsideRows() {
+void TestToolkit::listTextOutsideRows()
+{
     QFETCH(int, entries);
     QFETCH(qint16, row);
 
@@ -83,7 +86,8 @@ void TestToolkit::listTextOutsideRows() {
     QCOMPARE(list.ListCount(), qint16(entries));
 }
 
-void TestToolkit::currentItemIsNotSelection() {
+void TestToolkit::currentItemIsNotSelection()
+{
     ListBox list;
     list.AddItem(QStringLiteral("a"));
     list.AddItem(QStringLiteral("b"));
@@ -99,7 +103,8 @@ void TestToolkit::currentItemIsNotSelection() {
     QCOMPARE(list.ListIndex(), qint16(-1));
 }
 
-void TestToolkit::removeKeepsNoSelection() {
+void TestToolkit::removeKeepsNoSelection()
+{
     ListBox list;
     for (const char* name : {"first", "second", "third"})
         list.AddItem(QString::fromLatin1(name));
@@ -114,7 +119,8 @@ void TestToolkit::removeKeepsNoSelection() {
     QCOMPARE(list.ListIndex(), qint16(-1));
 }
 
-void TestToolkit::removeOtherRowKeepsSelection_data() {
+void TestToolkit::removeOtherRowKeepsSelection_data()
+{
     QTest::addColumn<qint16>("removed");
     QTest::addColumn<qint16>("selectedAfter");
 
@@ -122,7 +128,8 @@ void TestToolkit::removeOtherRowKeepsSelection_data() {
     QTest::newRow("row after the selection") << qint16(2) << qint16(1);
 }
 
-void TestToolkit::removeOtherRowKeepsSelection() {
+void TestToolkit::removeOtherRowKeepsSelection()
+{
     QFETCH(qint16, removed);
     QFETCH(qint16, selectedAfter);
 
@@ -135,7 +142,8 @@ void TestToolkit::removeOtherRowKeepsSelection() {
     QCOMPARE(list.List(list.ListIndex()), QStringLiteral("second"));
 }
 
-void TestToolkit::removeIgnoresMissingRows() {
+void TestToolkit::removeIgnoresMissingRows()
+{
     ListBox list;
     list.AddItem(QStringLiteral("only"));
     list.RemoveItem(-1);
@@ -144,7 +152,8 @@ void TestToolkit::removeIgnoresMissingRows() {
     QCOMPARE(list.List(0), QStringLiteral("only"));
 }
 
-void TestToolkit::selectionsAreIndependent() {
+void TestToolkit::selectionsAreIndependent()
+{
     ListBox units;
     ListBox force;
     units.AddItem(QStringLiteral("Footman"));
@@ -161,7 +170,8 @@ void TestToolkit::selectionsAreIndependent() {
     QCOMPARE(units.ListCount(), qint16(2));
 }
 
-void TestToolkit::addRefusedWhenFull() {
+void TestToolkit::addRefusedWhenFull()
+{
     ListBox list;
     for (int i = 0; i < ListBox::MaxCount; ++i)
         QVERIFY(list.AddItem(QStringLiteral("x")));
@@ -175,7 +185,8 @@ void TestToolkit::addRefusedWhenFull() {
     QCOMPARE(list.List(32766), QStringLiteral("last"));
 }
 
-void TestToolkit::keyDownBeforeListHandlesKey_data() {
+void TestToolkit::keyDownBeforeListHandlesKey_data()
+{
     QTest::addColumn<int>("key");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<qint16>("keyCode");
@@ -189,7 +200,8 @@ void TestToolkit::keyDownBeforeListHandlesKey_data() {
     QTest::newRow("letter") << int(Qt::Key_F) << Qt::KeyboardModifiers() << qint16(70);
 }
 
-void TestToolkit::keyDownBeforeListHandlesKey() {
+void TestToolkit::keyDownBeforeListHandlesKey()
+{
     QFETCH(int, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(qint16, keyCode);
@@ -214,7 +226,8 @@ void TestToolkit::keyDownBeforeListHandlesKey() {
         QCOMPARE(list.currentRow(), 1); // and the list still handles the key afterwards
 }
 
-void TestToolkit::keyCodes_data() {
+void TestToolkit::keyCodes_data()
+{
     QTest::addColumn<int>("key");
     QTest::addColumn<qint16>("code");
 
@@ -234,13 +247,15 @@ void TestToolkit::keyCodes_data() {
     QTest::newRow("a key without a code") << int(Qt::Key_VolumeUp) << qint16(0);
 }
 
-void TestToolkit::keyCodes() {
+void TestToolkit::keyCodes()
+{
     QFETCH(int, key);
     QFETCH(qint16, code);
     QCOMPARE(keyCodeFor(key), code);
 }
 
-void TestToolkit::labelCaptionAndColour() {
+void TestToolkit::labelCaptionAndColour()
+{
     Label label(QStringLiteral("0"));
     const QColor defaultColour = label.foreColor();
 
@@ -255,7 +270,8 @@ void TestToolkit::labelCaptionAndColour() {
     QCOMPARE(label.foreColor(), QColor(0, 0, 255));
 }
 
-void TestToolkit::tabInFront() {
+void TestToolkit::tabInFront()
+{
     TabContainer tabs;
     tabs.resize(297, 329);
     QCOMPARE(tabs.Tab(), qint16(-1));
@@ -291,7 +307,8 @@ void TestToolkit::tabInFront() {
     QCOMPARE(tabs.page(0)->geometry(), tabs.rect());
 }
 
-void TestToolkit::messageBoxTestHook() {
+void TestToolkit::messageBoxTestHook()
+{
     MessageBox::clearTestRecord();
     MessageBox::setTestAnswer(MessageBox::Ok);
     const QString text = QStringLiteral("line one\nline two");
@@ -307,7 +324,8 @@ void TestToolkit::messageBoxTestHook() {
     MessageBox::clearTestRecord();
 }
 
-void TestToolkit::messageBoxShown_data() {
+void TestToolkit::messageBoxShown_data()
+{
     QTest::addColumn<int>("style");
     QTest::addColumn<int>("icon");
     QTest::addColumn<QStringList>("buttons");
@@ -324,7 +342,8 @@ void TestToolkit::messageBoxShown_data() {
         << int(MessageBox::Cancel);
 }
 
-void TestToolkit::messageBoxShown() {
+void TestToolkit::messageBoxShown()
+{
     QFETCH(int, style);
     QFETCH(int, icon);
     QFETCH(QStringList, buttons);

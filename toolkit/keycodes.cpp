@@ -19,7 +19,8 @@ constexpr std::array<std::pair<int, qint16>, 26> namedKeys{{
 
 } // namespace
 
-qint16 keyCodeFor(int qtKey) {
+qint16 keyCodeFor(int qtKey)
+{
     if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z))
         return static_cast<qint16>(qtKey); // same numbers as ASCII digits and capitals
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)

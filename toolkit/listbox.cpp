@@ -5,34 +5,40 @@
 #include <QKeyEvent>
 
 ListBox::ListBox(QWidget* parent)
-    : QListWidget(parent) {
+    : QListWidget(parent)
+{
     setSelectionMode(QAbstractItemView::SingleSelection);
     // Every row is one line of the same font; this keeps long lists cheap to lay out.
     setUniformItemSizes(true);
 }
 
-qint16 ListBox::ListCount() const {
+qint16 ListBox::ListCount() const
+{
     return static_cast<qint16>(count());
 }
 
-QString ListBox::List(qint16 row) const {
+QString ListBox::List(qint16 row) const
+{
     const QListWidgetItem* entry = item(row);
     return entry ? entry->text() : QString();
 }
 
-qint16 ListBox::ListIndex() const {
+qint16 ListBox::ListIndex() const
+{
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     return selected.isEmpty() ? qint16(-1) : static_cast<qint16>(selected.constFirst().row());
 }
 
-bool ListBox::AddItem(const QString& text) {
+bool ListBox::AddItem(const QString& text)
+{
     if (count() >= MaxCount)
         return false;
     addItem(text);
     return true;
 }
 
-void ListBox::RemoveItem(qint16 row) {
+void ListBox::RemoveItem(qint16 row)
+{
     const bool wasSelected = row >= 0 && row == ListIndex();
     delete takeItem(row);
     // Qt selects the neighbour it moves its cursor to; a removed selection leaves none.
@@ -40,11 +46,13 @@ void ListBox::RemoveItem(qint16 row) {
         selectionModel()->clearSelection();
 }
 
-void ListBox::Clear() {
+void ListBox::Clear()
+{
     clear();
 }
 
-void ListBox::keyPressEvent(QKeyEvent* event) {
+void ListBox::keyPressEvent(QKeyEvent* event)
+{
     emit KeyDown(keyCodeFor(event->key()), event->modifiers());
     QListWidget::keyPressEvent(event);
 }

@@ -12,7 +12,8 @@ namespace {
 
 using Button = std::pair<QMessageBox::StandardButton, MessageBox::Answer>;
 
-QList<Button> buttonsFor(int style) {
+QList<Button> buttonsFor(int style)
+{
     switch (style & 0x0F) {
     case MessageBox::OkCancel:
         return {{QMessageBox::Ok, MessageBox::Ok}, {QMessageBox::Cancel, MessageBox::Cancel}};
@@ -33,7 +34,8 @@ QList<Button> buttonsFor(int style) {
     }
 }
 
-QMessageBox::Icon iconFor(int style) {
+QMessageBox::Icon iconFor(int style)
+{
     switch (style & 0x70) {
     case MessageBox::Critical:
         return QMessageBox::Critical;
@@ -50,7 +52,8 @@ QMessageBox::Icon iconFor(int style) {
 
 } // namespace
 
-int MessageBox::MsgBox(QWidget* parent, const QString& prompt, int style, const QString& title) {
+int MessageBox::MsgBox(QWidget* parent, const QString& prompt, int style, const QString& title)
+{
     if (testAnswer) {
         record.append({prompt, style, title});
         return *testAnswer;
@@ -80,14 +83,17 @@ int MessageBox::MsgBox(QWidget* parent, const QString& prompt, int style, const 
     return buttons.size() == 1 ? Ok : Cancel;
 }
 
-void MessageBox::setTestAnswer(std::optional<int> answer) {
+void MessageBox::setTestAnswer(std::optional<int> answer)
+{
     testAnswer = answer;
 }
 
-const QList<MessageBox::Shown>& MessageBox::testRecord() {
+const QList<MessageBox::Shown>& MessageBox::testRecord()
+{
     return record;
 }
 
-void MessageBox::clearTestRecord() {
+void MessageBox::clearTestRecord()
+{
     record.clear();
 }

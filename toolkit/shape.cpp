@@ -3,12 +3,14 @@
 #include <QPainter>
 
 Shape::Shape(QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
 }
 
-void Shape::paintEvent(QPaintEvent*) {
+void Shape::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::WindowText), 0, Qt::SolidLine));
     painter.setBrush(Qt::NoBrush);

@@ -6,7 +6,8 @@
 
 TabContainer::TabContainer(QWidget* parent)
     : QWidget(parent)
-    , bar(new QTabBar(this)) {
+    , bar(new QTabBar(this))
+{
     bar->setObjectName(QStringLiteral("tabBar"));
     bar->setDrawBase(false);
     bar->setExpanding(false);
@@ -16,7 +17,8 @@ TabContainer::TabContainer(QWidget* parent)
     connect(bar, &QTabBar::currentChanged, this, &TabContainer::bringToFront);
 }
 
-QWidget* TabContainer::addPage(const QString& caption) {
+QWidget* TabContainer::addPage(const QString& caption)
+{
     auto* newPage = new QWidget(this);
     newPage->setObjectName(QStringLiteral("page%1").arg(pages.size()));
     newPage->setGeometry(rect());
@@ -29,19 +31,23 @@ QWidget* TabContainer::addPage(const QString& caption) {
     return newPage;
 }
 
-QWidget* TabContainer::page(qint16 index) const {
+QWidget* TabContainer::page(qint16 index) const
+{
     return pages.value(index, nullptr);
 }
 
-qint16 TabContainer::Tab() const {
+qint16 TabContainer::Tab() const
+{
     return static_cast<qint16>(bar->currentIndex());
 }
 
-void TabContainer::setTab(qint16 index) {
+void TabContainer::setTab(qint16 index)
+{
     bar->setCurrentIndex(index);
 }
 
-void TabContainer::bringToFront(int index) {
+void TabContainer::bringToFront(int index)
+{
     // Show the new page before hiding the old one, so that focus leaving a
     // hidden control can land on the new page rather than elsewhere.
     if (QWidget* front = pages.value(index, nullptr))
@@ -52,19 +58,22 @@ void TabContainer::bringToFront(int index) {
     }
 }
 
-void TabContainer::placeTabBar() {
+void TabContainer::placeTabBar()
+{
     const QSize hint = bar->sizeHint();
     bar->setGeometry(0, 0, qMin(hint.width(), width()), hint.height());
 }
 
-void TabContainer::resizeEvent(QResizeEvent* event) {
+void TabContainer::resizeEvent(QResizeEvent* event)
+{
     QWidget::resizeEvent(event);
     for (QWidget* each : std::as_const(pages))
         each->setGeometry(rect());
     placeTabBar();
 }
 
-void TabContainer::paintEvent(QPaintEvent*) {
+void TabContainer::paintEvent(QPaintEvent*)
+{
     QStylePainter painter(this);
     QStyleOptionTabWidgetFrame frame;
     frame.initFrom(this);

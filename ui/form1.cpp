@@ -13,7 +13,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGroupBox>
+#include <QFrame>
 #include <QHash>
 #include <QPushButton>
 #include <QSessionManager>
@@ -26,22 +26,26 @@ namespace {
 
 using design::ControlDesign;
 
-QString objectNameOf(const ControlDesign& control) {
+QString objectNameOf(const ControlDesign& control)
+{
     const QString name = QString::fromLatin1(control.name.data(), control.name.size());
     return control.index == design::noIndex ? name
                                             : QStringLiteral("%1(%2)").arg(name).arg(control.index);
 }
 
-QString textOf(std::string_view text) {
+QString textOf(std::string_view text)
+{
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
-QRect pixels(const ControlDesign& control) {
+QRect pixels(const ControlDesign& control)
+{
     constexpr int px = design::twipsPerPixel;
     return {control.left / px, control.top / px, control.width / px, control.height / px};
 }
 
-Qt::Alignment alignmentOf(design::Align align) {
+Qt::Alignment alignmentOf(design::Align align)
+{
     // Labels start their text at the top, wrapping downwards inside their box.
     switch (align) {
     case design::Align::Centre:
@@ -62,7 +66,8 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint)
-    , module1(std::make_unique<Module1>()) {
+    , module1(std::make_unique<Module1>())
+{
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(textOf(design::formCaption));
     setWindowIcon(applicationIcon());
@@ -80,7 +85,8 @@ Form1::Form1(QWidget* parent)
 
 Form1::~Form1() = default;
 
-void Form1::createControls() {
+void Form1::createControls()
+{
     QHash<QString, QWidget*> created;
 
     for (const ControlDesign& control : design::form1Design) {
@@ -119,7 +125,10 @@ void Form1::createControls() {
             break;
         }
         case design::Kind::Frame:
-            Frame1 = new QGroupBox(container);
+            // A plain etched border with no caption. (A group box would be drawn from
+            // an image, loading the image plugins just for this.)
+            Frame1 = new QFrame(container);
+            Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
             widget = Frame1;
             break;
         case design::Kind::ListBox:
@@ -186,7 +195,8 @@ void Form1::createControls() {
     Command1->setEnabled(false);
 }
 
-void Form1::setTabOrder() {
+void Form1::setTabOrder()
+{
     std::map<int, QWidget*> focusable;
     for (const ControlDesign& control : design::form1Design) {
         QWidget* widget = findChild<QWidget*>(objectNameOf(control));
@@ -203,7 +213,8 @@ void Form1::setTabOrder() {
     }
 }
 
-void Form1::connectEvents() {
+void Form1::connectEvents()
+{
     for (qint16 force = 0; force < forceCount; ++force) {
         connect(Command2[force], &QPushButton::clicked, this,
                 [this, force] { Command2_Click(force); });
@@ -224,11 +235,13 @@ void Form1::connectEvents() {
     });
 }
 
-void Form1::Form_Load() {
+void Form1::Form_Load()
+{
     module1->buildcatalogue({List3[0], List3[1], List3[2], List3[3]});
 }
 
-void Form1::Command2_Click(qint16 index) {
+void Form1::Command2_Click(qint16 index)
+{
     const qint16 race = SSTab1->Tab();
     const ListBox& units = *List3[race];
     // With nothing selected this appends the empty text, which adds nothing.
@@ -238,25 +251,29 @@ void Form1::Command2_Click(qint16 index) {
     updateForce(index);
 }
 
-void Form1::Command3_Click(qint16 index) {
+void Form1::Command3_Click(qint16 index)
+{
     forces.List1[index]->Clear();
     updateForce(index);
 }
 
-void Form1::List1_KeyDown(qint16 index, qint16 keyCode, Qt::KeyboardModifiers) {
+void Form1::List1_KeyDown(qint16 index, qint16 keyCode, Qt::KeyboardModifiers)
+{
     ListBox& list = *forces.List1[index];
     if (keyCode == KeyCode::Delete && list.ListIndex() != -1)
         list.RemoveItem(list.ListIndex());
     updateForce(index);
 }
 
-void Form1::updateForce(qint16 index) {
+void Form1::updateForce(qint16 index)
+{
     recalcforce(*module1, forces, index);
     showforce(*module1, forces, index);
     colourforces(*module1, forces);
 }
 
-QString Form1::farewellText() {
+QString Form1::farewellText()
+{
     return QStringLiteral(
         "Gracias por usar el ZORVAN CALCULATOR 0.1a, pr\u00F3ximas mejoras son: \n"
         "\n"
@@ -271,12 +288,14 @@ QString Form1::farewellText() {
         "Agradezco a Fennoquill por la tabla de CV !");
 }
 
-void Form1::Form_Unload(bool&) {
+void Form1::Form_Unload(bool&)
+{
     MessageBox::MsgBox(this, farewellText(), MessageBox::Information,
                        QStringLiteral("Zorvan Calculator v0.1a"));
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void Form1::closeEvent(QCloseEvent* event)
+{
     // Every way of closing says goodbye once, and none can be refused.
     if (!unloaded) {
         unloaded = true;

@@ -10,7 +10,7 @@
 
 class Label;
 class ListBox;
-class QGroupBox;
+class QFrame;
 class QPushButton;
 class Shape;
 class TabContainer;
@@ -50,7 +50,7 @@ private:
     std::array<QPushButton*, forceCount> Command2{};
     std::array<QPushButton*, forceCount> Command3{};
     QPushButton* Command1 = nullptr;
-    QGroupBox* Frame1 = nullptr;
+    QFrame* Frame1 = nullptr;
     ForceControls forces;
 
     std::unique_ptr<Module1> module1;

@@ -100,7 +100,8 @@ inline constexpr std::array<ControlDesign, 42> form1Design{{
 }};
 
 namespace checks {
-constexpr bool tabIndexesRunWithoutGaps() {
+constexpr bool tabIndexesRunWithoutGaps()
+{
     constexpr int expected = 38;
     std::array<int, expected> seen{};
     int counted = 0;
@@ -114,7 +115,8 @@ constexpr bool tabIndexesRunWithoutGaps() {
     return counted == expected;
 }
 
-constexpr bool wholePixels() {
+constexpr bool wholePixels()
+{
     for (const ControlDesign& control : form1Design) {
         for (const int twips : {control.left, control.top, control.width, control.height}) {
             if (twips % twipsPerPixel != 0)
@@ -124,7 +126,8 @@ constexpr bool wholePixels() {
     return clientWidth % twipsPerPixel == 0 && clientHeight % twipsPerPixel == 0;
 }
 
-constexpr int countIn(Container container) {
+constexpr int countIn(Container container)
+{
     int count = 0;
     for (const ControlDesign& control : form1Design)
         count += control.container == container;

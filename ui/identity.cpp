@@ -1,15 +1,22 @@
 #include "identity.h"
 
 #include <QApplication>
+#include <QPixmap>
 
-QIcon applicationIcon() {
+// The pixel art, compiled in: reading it needs neither resources nor image plugins.
+#include "icons/zorvan-16.xpm"
+#include "icons/zorvan-32.xpm"
+
+QIcon applicationIcon()
+{
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/zorvan-16.xpm"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/zorvan-32.xpm"), QSize(32, 32));
+    icon.addPixmap(QPixmap(zorvan_16));
+    icon.addPixmap(QPixmap(zorvan_32));
     return icon;
 }
 
-void setUpApplication(QApplication& application) {
+void setUpApplication(QApplication& application)
+{
     application.setApplicationName(QString::fromLatin1(productName));
     application.setApplicationVersion(QString::fromLatin1(productVersion));
     application.setWindowIcon(applicationIcon());
