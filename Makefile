@@ -28,7 +28,7 @@ test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
 
 bench: build
-	$(BUILD_DIR)/bench/bench_recalc
+	@scripts/bench $(BUILD_DIR)
 
 # Honours DESTDIR for staged installs: make install PREFIX=/usr DESTDIR=/tmp/stage
 install: build

@@ -12,12 +12,19 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     struct Figure {
         std::string name;
-        std::string benchmark;
+        std::string benchmark; // "name" or "name/argument"
         std::string baseline;
-        double limit; // the ratio the figure must stay within
+        double limit = 0; // the ratio the figure must stay within; 0 for none
     };
 
-    explicit RatioReporter(std::vector<Figure> figures);
+    // A benchmark run at several sizes: its time per entry shows how it grows.
+    struct Growth {
+        std::string name;
+        std::string benchmark; // run as "benchmark/size" for each size
+        std::vector<long> sizes;
+    };
+
+    explicit RatioReporter(std::vector<Figure> figures, std::vector<Growth> growths = {});
 
     void ReportRuns(const std::vector<Run>& reports) override;
     void Finalize() override;
@@ -27,10 +34,12 @@ public:
 
 private:
     std::vector<Figure> figures;
+    std::vector<Growth> growths;
     std::map<std::string, Run> medians;
     bool allWithin = true;
 };
 
 // Runs the registered benchmarks with a median over repetitions, prints the
 // figures and returns the process's exit status.
-int runBenchmarks(int argc, char** argv, std::vector<RatioReporter::Figure> figures);
+int runBenchmarks(int argc, char** argv, std::vector<RatioReporter::Figure> figures,
+                  std::vector<RatioReporter::Growth> growths = {});

@@ -43,7 +43,7 @@ QFont designFont(const QString& family, qreal points, int weight, QFont::StyleHi
     font.setFixedPitch(hint == QFont::TypeWriter);
     // Every text the window shows is Latin-1, which each face here covers; not
     // merging glyphs from other faces spares another search of every font.
-    font.setStyleStrategy(QFont::NoFontMerging);
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferNoShaping));
     return font;
 }
 } // namespace

@@ -1,0 +1,156 @@
+#include "form1.h"
+#include "listbox.h"
+#include "ratioreporter.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include <memory>
+
+// The window's handlers on a force list of 1, 1,000 and 32,767 entries, each
+// driven the way a user drives it (a button's click, a key press) and set
+// against one pass that only reads the texts of the same list.
+
+namespace {
+
+constexpr int fullList = ListBox::MaxCount;
+
+struct Window {
+    Window()
+    {
+        form.show();
+        QCoreApplication::processEvents();
+        force = form.findChild<ListBox*>(QStringLiteral("List1(0)"));
+        units = form.findChild<ListBox*>(QStringLiteral("List3(0)"));
+        add = form.findChild<QPushButton*>(QStringLiteral("Command2(0)"));
+        clear = form.findChild<QPushButton*>(QStringLiteral("Command3(0)"));
+        units->setCurrentRow(4); // Knight
+    }
+
+    // Puts the list at exactly this many entries, every unit name in turn.
+    void fill(int entries)
+    {
+        while (force->count() > entries)
+            force->RemoveItem(static_cast<qint16>(force->count() - 1));
+        while (force->count() < entries)
+            force->AddItem(units->List(static_cast<qint16>(force->count() % units->count())));
+        // Let the list lay itself out, as it would between two user actions.
+        QCoreApplication::processEvents();
+    }
+
+    Form1 form;
+    ListBox* force = nullptr;
+    ListBox* units = nullptr;
+    QPushButton* add = nullptr;
+    QPushButton* clear = nullptr;
+};
+
+// Made in main, after the application and destroyed before it.
+Window* current = nullptr;
+
+Window& window()
+{
+    return *current;
+}
+
+void readPass(benchmark::State& state)
+{
+    Window& w = window();
+    w.fill(int(state.range(0)));
+    const ListBox& list = *w.force;
+    for (auto _ : state) {
+        qsizetype characters = 0;
+        const qint16 count = list.ListCount();
+        for (qint16 row = 0; row < count; ++row)
+            characters += list.List(row).size();
+        benchmark::DoNotOptimize(characters);
+    }
+}
+
+void addHandler(benchmark::State& state)
+{
+    Window& w = window();
+    const int entries = int(state.range(0));
+    w.fill(entries);
+    for (auto _ : state) {
+        w.add->click();
+        state.PauseTiming();
+        w.fill(entries); // a full list took nothing; any other gave up its new last entry
+        state.ResumeTiming();
+    }
+}
+
+void deleteHandler(benchmark::State& state)
+{
+    Window& w = window();
+    const int entries = int(state.range(0));
+    w.fill(entries);
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.force->setCurrentRow(entries / 2);
+        state.ResumeTiming();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+        QApplication::sendEvent(w.force, &press);
+        state.PauseTiming();
+        w.fill(entries);
+        state.ResumeTiming();
+    }
+}
+
+// Clear through its button, then the list filled again to where it was.
+void clearAndRefill(benchmark::State& state)
+{
+    Window& w = window();
+    const int entries = int(state.range(0));
+    w.fill(entries);
+    for (auto _ : state) {
+        w.clear->click();
+        for (int row = 0; row < entries; ++row)
+            w.force->AddItem(w.units->List(static_cast<qint16>(row % w.units->count())));
+        state.PauseTiming();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+void sizes(benchmark::internal::Benchmark* benchmark)
+{
+    benchmark->Arg(1)
+        ->Arg(1000)
+        ->Arg(fullList)
+        ->Unit(benchmark::kMicrosecond)
+        ->Repetitions(7)
+        ->ReportAggregatesOnly(true);
+}
+
+} // namespace
+
+BENCHMARK(readPass)->Apply(sizes);
+BENCHMARK(addHandler)->Apply(sizes);
+BENCHMARK(deleteHandler)->Apply(sizes);
+BENCHMARK(clearAndRefill)->Apply(sizes);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const auto instance = std::make_unique<Window>();
+    current = instance.get();
+
+    std::vector<RatioReporter::Figure> figures;
+    const std::string full = "/" + std::to_string(fullList);
+    figures.push_back({"Add on a full list", "addHandler" + full, "readPass" + full, 2.5});
+    figures.push_back({"Delete on a full list", "deleteHandler" + full, "readPass" + full, 2.5});
+    figures.push_back({"Clear and refill a full list", "clearAndRefill" + full, "readPass" + full});
+    // Linear growth: past the fixed cost of one event, the time per entry stays flat.
+    const std::vector<long> sizes{1, 1000, fullList};
+    const std::vector<RatioReporter::Growth> growths{
+        {"read-only pass", "readPass", sizes},
+        {"Add handler", "addHandler", sizes},
+        {"Delete handler", "deleteHandler", sizes},
+        {"Clear and refill", "clearAndRefill", sizes},
+    };
+    return runBenchmarks(argc, argv, figures, growths);
+}
