@@ -1,6 +1,7 @@
 #include "label.h"
 #include "listbox.h"
 #include "ratioreporter.h"
+#include "readpass.h"
 #include "tally.h"
 
 #include <QApplication>
@@ -42,17 +43,9 @@ FullForce& fullForce()
     return *current;
 }
 
-// The floor: reading every entry's text once and nothing else.
 void readPass(benchmark::State& state)
 {
-    const ListBox& list = fullForce().list;
-    for (auto _ : state) {
-        qsizetype characters = 0;
-        const qint16 count = list.ListCount();
-        for (qint16 row = 0; row < count; ++row)
-            characters += list.List(row).size();
-        benchmark::DoNotOptimize(characters);
-    }
+    readEveryEntry(state, fullForce().list);
 }
 
 void recalculation(benchmark::State& state)
