@@ -54,5 +54,16 @@ void ListBox::Clear()
 void ListBox::keyPressEvent(QKeyEvent* event)
 {
     emit KeyDown(keyCodeFor(event->key()), event->modifiers());
+
+    // Qt parks its cursor on the first row when a list takes the focus, so its
+    // first Down would skip that row. With nothing selected, the first move
+    // selects the first row, wherever the cursor is.
+    const int key = event->key();
+    const bool firstMove = key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_Home;
+    if (firstMove && count() > 0 && ListIndex() == -1) {
+        setCurrentRow(0);
+        event->accept();
+        return;
+    }
     QListWidget::keyPressEvent(event);
 }
