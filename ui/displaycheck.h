@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Watches the application object connect to the window system. Qt reports a
+// missing or unreachable display in several lines and then aborts; while a
+// check is in force that becomes one line naming the display and exit status 1.
+class DisplayCheck {
+public:
+    explicit DisplayCheck(const char* programName);
+    ~DisplayCheck();
+
+    DisplayCheck(const DisplayCheck&) = delete;
+    DisplayCheck& operator=(const DisplayCheck&) = delete;
+
+    // The connection is made: Qt's messages go back to their usual handler,
+    // the ones held back while connecting first.
+    void passed();
+
+private:
+    QtMessageHandler previous = nullptr;
+    bool watching = false;
+};
