@@ -34,10 +34,16 @@ QString installedFace(const QString& family)
     return family;
 }
 
-QFont designFont(const QString& family, qreal points, int weight, QFont::StyleHint hint)
+// The window's boxes are in pixels, laid out for 96 dots per inch. Sizing its
+// text for that same density keeps text and box in proportion whatever the
+// font DPI; a screen that needs everything larger gets it from Qt's scaling.
+constexpr qreal designDpi = 96;
+
+QFont designFont(const QString& family, qreal points, int weight, QFont::StyleHint hint,
+                 int logicalDpi)
 {
     QFont font(installedFace(family));
-    font.setPointSizeF(points);
+    font.setPointSizeF(points * designDpi / logicalDpi);
     font.setWeight(QFont::Weight(weight));
     font.setStyleHint(hint);
     font.setFixedPitch(hint == QFont::TypeWriter);
@@ -62,23 +68,23 @@ void registerFontSubstitutes()
                                           QStringLiteral("Nimbus Mono PS")});
 }
 
-QFont windowFont()
+QFont windowFont(int logicalDpi)
 {
     // The small sans face the window's boxes were sized for.
-    return designFont(msSansSerif, 8, 400, QFont::SansSerif);
+    return designFont(msSansSerif, 8, 400, QFont::SansSerif, logicalDpi);
 }
 
-QFont fontFor(design::Face face, const QFont& defaultFont)
+QFont fontFor(design::Face face, const QFont& defaultFont, int logicalDpi)
 {
     switch (face) {
     case design::Face::Caption:
-        return designFont(bookAntiqua, 9.75, 700, QFont::Serif);
+        return designFont(bookAntiqua, 9.75, 700, QFont::Serif, logicalDpi);
     case design::Face::Total:
-        return designFont(bookAntiqua, 11.25, 700, QFont::Serif);
+        return designFont(bookAntiqua, 11.25, 700, QFont::Serif, logicalDpi);
     case design::Face::Heading:
-        return designFont(msSansSerif, 13.5, 700, QFont::SansSerif);
+        return designFont(msSansSerif, 13.5, 700, QFont::SansSerif, logicalDpi);
     case design::Face::UnitList:
-        return designFont(fixedsys, 9, 400, QFont::TypeWriter);
+        return designFont(fixedsys, 9, 400, QFont::TypeWriter, logicalDpi);
     case design::Face::Default:
         break;
     }

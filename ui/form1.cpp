@@ -60,6 +60,26 @@ Qt::Alignment alignmentOf(design::Align align)
 
 const QString forceNames[forceCount] = {QStringLiteral("Force A"), QStringLiteral("Force B")};
 
+// How far a total may widen leftwards: up to a space short of the end of the
+// caption on its line, the nearest left-aligned label to its left.
+int spareLeftOf(const Label& total)
+{
+    const Label* caption = nullptr;
+    for (const Label* label :
+         total.parentWidget()->findChildren<Label*>(Qt::FindDirectChildrenOnly)) {
+        const bool onTheLeft = label->y() == total.y() && label->x() < total.x();
+        if (onTheLeft && (label->alignment() & Qt::AlignLeft) &&
+            (!caption || label->x() > caption->x()))
+            caption = label;
+    }
+    if (!caption)
+        return 0;
+    const int captionEnd =
+        caption->x() + QFontMetrics(caption->font(), caption).horizontalAdvance(caption->text());
+    const int space = QFontMetrics(total.font(), &total).horizontalAdvance(QLatin1Char(' '));
+    return total.x() - captionEnd - space;
+}
+
 } // namespace
 
 Form1::Form1(QWidget* parent)
@@ -75,7 +95,7 @@ Form1::Form1(QWidget* parent)
                  design::clientHeight / design::twipsPerPixel);
 
     registerFontSubstitutes();
-    setFont(windowFont());
+    setFont(windowFont(logicalDpiY()));
     createControls();
     setTabOrder();
     forces.List1[0]->setFocus();
@@ -143,7 +163,7 @@ void Form1::createControls()
         if (control.kind != design::Kind::TabContainer)
             widget->setGeometry(pixels(control));
         if (control.face != design::Face::Default)
-            widget->setFont(fontFor(control.face, font()));
+            widget->setFont(fontFor(control.face, font(), logicalDpiY()));
         created.insert(widget->objectName(), widget);
     }
 
@@ -185,9 +205,12 @@ void Form1::createControls()
             {forces.totalgold[force], "gold"},
             {forces.totalcv[force], "CV"},
         };
-        for (const auto& [label, stat] : totals)
+        for (const auto& [label, stat] : totals) {
             label->setAccessibleDescription(
                 QStringLiteral("%1 total %2").arg(forceNames[force], QLatin1StringView(stat)));
+            // A force list can hold totals of ten digits, more than the box shows in its font.
+            label->keepCaptionsWhole(spareLeftOf(*label));
+        }
     }
     find(forces.forcea, QStringLiteral("forcea"));
     find(forces.forceb, QStringLiteral("forceb"));
