@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabBar>
 #include <QTest>
 
@@ -75,6 +76,9 @@ private slots:
     void accessibility();
     void fontStandIns_data();
     void fontStandIns();
+    void totalsShownWhole_data();
+    void totalsShownWhole();
+    void textsFitTheirBoxes();
 
 private:
     template <typename T = QWidget> T* control(const QString& name) const
@@ -503,6 +507,113 @@ void TestForm1Layout::fontStandIns()
     const QString family = drawn.family().section(QStringLiteral(" ["), 0, 0); // less any foundry
     QVERIFY2(standIns.contains(family), qPrintable(drawn.family()));
     QCOMPARE(drawn.fixedPitch(), fixedPitch);
+}
+
+void TestForm1Layout::totalsShownWhole_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<QString>("largest");
+
+    // A full force list, 32,767 entries, of the unit with the most of each:
+    // Mountain Giant's gold 425, FrostWyrm's lumber 120, food 7, Infernal's CV 82,355.
+    const char* const rows[][4] = {{"Label2", "Label6", "totalgold", "13925975"},
+                                   {"Label3", "Label7", "totallumber", "3932040"},
+                                   {"Label4", "Label8", "totalfood", "229369"},
+                                   {"Label11", "Label12", "totalcv", "2698526285"}};
+    for (const auto& [captionA, captionB, total, largest] : rows) {
+        QTest::addRow("%s(0)", total) << captionA << QStringLiteral("%1(0)").arg(total) << largest;
+        QTest::addRow("%s(1)", total) << captionB << QStringLiteral("%1(1)").arg(total) << largest;
+    }
+}
+
+void TestForm1Layout::totalsShownWhole()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, total);
+    QFETCH(QString, largest);
+
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    auto* label = control<Label>(total);
+    auto* captionLabel = control<QLabel>(caption);
+    const QRect designBox = label->geometry();
+    const QFont designFont = label->font();
+    if (const QString faces = qEnvironmentVariable("ZORVAN_TEST_FACE"); !faces.isEmpty())
+        QCOMPARE(QFontInfo(designFont).family(), faces);
+
+    label->setCaption(largest);
+    const QFontMetrics metrics(label->font(), label);
+    const QRect room = label->contentsRect();
+    const int baseline = room.top() + metrics.ascent();
+    const QRect ink = metrics.tightBoundingRect(label->text()).translated(0, baseline);
+    QVERIFY2(metrics.horizontalAdvance(label->text()) <= room.width(), "every digit shown");
+    QVERIFY2(ink.top() >= 0 && ink.bottom() < label->height(), "digits not cut off vertically");
+    QVERIFY2(QFontInfo(label->font()).pixelSize() * 3 >= QFontInfo(designFont).pixelSize() * 2,
+             "no smaller than two thirds of the design's size");
+    const int captionEnd =
+        captionLabel->x() +
+        QFontMetrics(captionLabel->font(), captionLabel).horizontalAdvance(captionLabel->text());
+    const int textLeft = label->x() + room.right() + 1 - metrics.horizontalAdvance(label->text());
+    QVERIFY2(captionEnd < textLeft, "the caption's text stays clear");
+    QCOMPARE(label->geometry().right(), designBox.right());
+    QCOMPARE(label->geometry().top(), designBox.top());
+
+    // A total that fits is shown as designed.
+    label->setCaption(QStringLiteral("4355"));
+    QCOMPARE(label->geometry(), designBox);
+    QCOMPARE(label->font(), designFont);
+    QCOMPARE(label->contentsRect(), label->rect());
+}
+
+void TestForm1Layout::textsFitTheirBoxes()
+{
+    if (const QByteArray dpi = qgetenv("QT_FONT_DPI"); !dpi.isEmpty())
+        QCOMPARE(form->logicalDpiY(), dpi.toInt());
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+
+    for (const QLabel* label : form->findChildren<QLabel*>()) {
+        const QRect room = label->contentsRect();
+        const QFontMetrics metrics(label->font(), label);
+        const QRect needed =
+            metrics.boundingRect(room, int(label->alignment()) | Qt::TextWordWrap, label->text());
+        // The last line may lose the part of its descent that no glyph reaches into.
+        const int inkBelowBaseline = qMax(0, metrics.tightBoundingRect(label->text()).bottom());
+        const int unusedDescent = metrics.descent() - inkBelowBaseline;
+        QVERIFY2(needed.width() <= room.width() && needed.height() - unusedDescent <= room.height(),
+                 qPrintable(label->objectName()));
+    }
+    for (const QPushButton* button : form->findChildren<QPushButton*>()) {
+        QVERIFY2(button->sizeHint().width() <= button->width() &&
+                     button->sizeHint().height() <= button->height(),
+                 qPrintable(button->objectName()));
+    }
+    // All four tabs in one row above the pages' controls, none of them cut.
+    const QTabBar* bar = tabs()->tabBar();
+    QVERIFY(bar->sizeHint().width() <= tabs()->width());
+    QVERIFY(bar->sizeHint().height() <= 40);
+
+    // Every unit name, in its race's list and in a force list.
+    for (qint16 race = 0; race < 4; ++race) {
+        tabs()->setTab(race);
+        auto* units = control<ListBox>(QStringLiteral("List3(%1)").arg(race));
+        for (ListBox* list : {units, control<ListBox>(QStringLiteral("List1(0)")),
+                              control<ListBox>(QStringLiteral("List1(1)"))}) {
+            for (qint16 row = 0; row < units->ListCount(); ++row)
+                if (list != units)
+                    list->AddItem(units->List(row));
+            QCoreApplication::processEvents();
+            const int margin = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+            const QFontMetrics metrics(list->font(), list);
+            for (qint16 row = 0; row < list->ListCount(); ++row)
+                QVERIFY2(metrics.horizontalAdvance(list->List(row)) + margin <=
+                             list->viewport()->width(),
+                         qPrintable(list->List(row)));
+            if (list != units)
+                list->Clear();
+        }
+    }
 }
 
 QTEST_MAIN(TestForm1Layout)

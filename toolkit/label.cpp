@@ -30,7 +30,7 @@ void Label::keepCaptionsWhole(int spareLeft)
         designFont = font();
     }
     keepWhole = true;
-    spare = qMax(0, spareLeft);
+    spare = spareLeft;
     fitCaption();
 }
 

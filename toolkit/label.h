@@ -15,9 +15,10 @@ public:
     QColor foreColor() const;
 
     // From now on keeps every caption whole on one line. One that would not
-    // fit the label's present box and font widens the box leftwards, by at
-    // most spareLeft pixels; if it still would not fit, it is drawn in a
-    // smaller size of the same face, on the same baseline.
+    // fit the label's present box and font moves the box's left edge by up
+    // to spareLeft pixels (leftwards, or rightwards to keep clear of what is
+    // there when spareLeft is negative); if it still would not fit, it is
+    // drawn in a smaller size of the same face, on the same baseline.
     void keepCaptionsWhole(int spareLeft);
 
 private:
