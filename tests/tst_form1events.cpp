@@ -38,6 +38,8 @@ private slots:
     void deleteWithoutSelection();
     void anyKeyRecolours_data();
     void anyKeyRecolours();
+    void firstMoveSelectsFirstRow_data();
+    void firstMoveSelectsFirstRow();
     void otherEventsChangeNothing();
     void farewellText();
     void closingShowsFarewellOnce_data();
@@ -309,6 +311,46 @@ void TestForm1Events::anyKeyRecolours()
     QCOMPARE(heading(0), blue);
     QCOMPARE(heading(1), blue);
     QCOMPARE(totals(1), (QStringList{"0", "0", "0", "0"}));
+}
+
+void TestForm1Events::firstMoveSelectsFirstRow_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("firstRow");
+
+    const std::pair<Qt::Key, const char*> keys[] = {
+        {Qt::Key_Down, "Down"}, {Qt::Key_Up, "Up"}, {Qt::Key_Home, "Home"}};
+    for (const auto& [key, name] : keys) {
+        QTest::addRow("Human units, %s", name) << "List3(0)" << int(key) << "Peasant";
+        QTest::addRow("Force B, %s", name) << "List1(1)" << int(key) << "Knight";
+    }
+}
+
+void TestForm1Events::firstMoveSelectsFirstRow()
+{
+    QFETCH(QString, list);
+    QFETCH(int, key);
+    QFETCH(QString, firstRow);
+
+    for (int row : {4, 2}) { // Knight, Footman
+        units(0)->setCurrentRow(row);
+        add(1);
+    }
+    units(0)->clearSelection();
+
+    // Reach the list with the keyboard, as a user does, and take the first step.
+    auto* target = control<ListBox>(list);
+    control(QStringLiteral("List1(0)"))->setFocus();
+    for (int step = 0; step < 4 && QApplication::focusWidget() != target; ++step)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), target);
+    QTest::keyClick(target, Qt::Key(key));
+    QCOMPARE(target->ListIndex(), qint16(0));
+    QCOMPARE(target->List(target->ListIndex()), firstRow);
+
+    QTest::keyClick(target, Qt::Key_Down);
+    QCOMPARE(target->ListIndex(), qint16(1));
 }
 
 void TestForm1Events::otherEventsChangeNothing()
