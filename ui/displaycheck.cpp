@@ -51,8 +51,8 @@ void holdOrFail(QtMsgType type, const QMessageLogContext& context, const QString
 
 DisplayCheck::DisplayCheck(const char* programName)
 {
-    const char* slash = programName ? std::strrchr(programName, '/') : nullptr;
-    program = slash ? slash + 1 : programName ? programName : "";
+    const char* slash = std::strrchr(programName, '/');
+    program = slash ? slash + 1 : programName;
     held.clear();
     previous = qInstallMessageHandler(holdOrFail);
     watching = true;
