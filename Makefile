@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 SANITIZE_DIR ?= build-sanitize
 
-.PHONY: all build deps configure run test bench install package test-sanitize clean
+.PHONY: all build deps configure run test bench install package check-package test-sanitize clean
 
 all: build
 
@@ -31,12 +31,18 @@ bench: build
 	@scripts/bench $(BUILD_DIR)
 
 # Honours DESTDIR for staged installs: make install PREFIX=/usr DESTDIR=/tmp/stage
+# The Debian package's own files (its changelog, lintian's notes) stay out.
 install: build
-	DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) --prefix $(PREFIX) --component Unspecified
 
 package: build
+	rm -f $(BUILD_DIR)/*.deb
 	cd $(BUILD_DIR) && cpack -G DEB
 	@ls $(BUILD_DIR)/*.deb
+
+# Debian's package checker, at its strictest, must find nothing to report.
+check-package: package
+	lintian --pedantic --display-info --fail-on error,warning,info,pedantic $(BUILD_DIR)/*.deb
 
 # A separate tree with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps
