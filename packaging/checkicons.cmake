@@ -1,5 +1,5 @@
 # Checks that every installed icon size was drawn: cmake -DICONS=DIR -DAPP_ID=ID -P checkicons.cmake
-foreach(size 16 32 48)
+foreach(size 16 32 48 64 128)
     set(png ${ICONS}/${size}x${size}/${APP_ID}.png)
     if(NOT EXISTS ${png})
         message(FATAL_ERROR "missing ${png}")
