@@ -1,9 +1,9 @@
+#include "expectedunits.h"
 #include "form1.h"
 #include "label.h"
 #include "listbox.h"
 #include "messagebox.h"
 #include "tabcontainer.h"
-#include "units.h"
 
 #include <QApplication>
 #include <QHash>
@@ -29,10 +29,11 @@ using Sums = std::array<qint64, 4>; // food, lumber, gold, CV
 struct Model {
     Model()
     {
-        for (const UnitRecord& unit : unitTable) {
-            const QString name = QString::fromLatin1(unit.name.data(), qsizetype(unit.name.size()));
-            names[unit.race].append(name);
-            stats.insert(name, {unit.food, unit.lumber, unit.gold, unit.cv});
+        for (int race = 0; race < races; ++race) {
+            for (const ExpectedUnit& unit : expectedUnits[race]) {
+                names[race].append(QString::fromLatin1(unit.name));
+                stats.insert(names[race].last(), {unit.food, unit.lumber, unit.gold, unit.cv});
+            }
         }
         for (auto& shown : labels)
             shown = {"0", "0", "0", "0"};

@@ -2,6 +2,7 @@
 #include "label.h"
 #include "listbox.h"
 #include "messagebox.h"
+#include "shape.h"
 #include "tabcontainer.h"
 
 #include <QAbstractButton>
@@ -24,15 +25,14 @@ private slots:
     void removeOtherRowKeepsSelection_data();
     void removeOtherRowKeepsSelection();
     void removeIgnoresMissingRows();
-    void selectionsAreIndependent();
     void addRefusedWhenFull();
     void keyDownBeforeListHandlesKey_data();
     void keyDownBeforeListHandlesKey();
     void keyCodes_data();
     void keyCodes();
     void labelCaptionAndColour();
+    void shapeIsAnOutline();
     void tabInFront();
-    void messageBoxTestHook();
     void messageBoxShown_data();
     void messageBoxShown();
 };
@@ -152,24 +152,6 @@ void TestToolkit::removeIgnoresMissingRows()
     QCOMPARE(list.List(0), QStringLiteral("only"));
 }
 
-void TestToolkit::selectionsAreIndependent()
-{
-    ListBox units;
-    ListBox force;
-    units.AddItem(QStringLiteral("Footman"));
-    units.AddItem(QStringLiteral("Knight"));
-    units.setCurrentRow(1);
-
-    force.AddItem(units.List(units.ListIndex()));
-    force.AddItem(QStringLiteral("x"));
-    force.setCurrentRow(0);
-    force.RemoveItem(force.ListIndex());
-    force.Clear();
-
-    QCOMPARE(units.ListIndex(), qint16(1));
-    QCOMPARE(units.ListCount(), qint16(2));
-}
-
 void TestToolkit::addRefusedWhenFull()
 {
     ListBox list;
@@ -264,10 +246,29 @@ void TestToolkit::labelCaptionAndColour()
 
     label.setForeColor(0, 255, 0);
     QCOMPARE(label.foreColor(), QColor(0, 255, 0));
-    QCOMPARE(label.palette().color(QPalette::WindowText), QColor(0, 255, 0));
+    // Also while the window is in the background, and greyed out.
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        QCOMPARE(label.palette().color(group, QPalette::WindowText), QColor(0, 255, 0));
     QVERIFY(label.foreColor() != defaultColour);
     label.setForeColor(0, 0, 255);
     QCOMPARE(label.foreColor(), QColor(0, 0, 255));
+}
+
+void TestToolkit::shapeIsAnOutline()
+{
+    Shape shape;
+    shape.resize(81, 81);
+    QPalette colours = shape.palette();
+    colours.setColor(QPalette::WindowText, Qt::red);
+    colours.setColor(QPalette::Window, Qt::white);
+    shape.setPalette(colours);
+    const QImage image = shape.grab().toImage();
+
+    // A one-pixel border on all four sides; everything inside it left alone.
+    for (const QPoint border : {QPoint(0, 0), QPoint(40, 0), QPoint(80, 40), QPoint(40, 80)})
+        QCOMPARE(image.pixelColor(border), QColor(Qt::red));
+    for (const QPoint inside : {QPoint(1, 1), QPoint(40, 40), QPoint(79, 79)})
+        QCOMPARE(image.pixelColor(inside), QColor(Qt::white));
 }
 
 void TestToolkit::tabInFront()
@@ -307,23 +308,6 @@ void TestToolkit::tabInFront()
     QCOMPARE(tabs.page(0)->geometry(), tabs.rect());
 }
 
-void TestToolkit::messageBoxTestHook()
-{
-    MessageBox::clearTestRecord();
-    MessageBox::setTestAnswer(MessageBox::Ok);
-    const QString text = QStringLiteral("line one\nline two");
-    const int answer =
-        MessageBox::MsgBox(nullptr, text, MessageBox::Information, QStringLiteral("Title"));
-    MessageBox::setTestAnswer(std::nullopt);
-
-    QCOMPARE(answer, int(MessageBox::Ok));
-    QCOMPARE(MessageBox::testRecord().size(), 1);
-    QCOMPARE(MessageBox::testRecord().at(0).prompt, text);
-    QCOMPARE(MessageBox::testRecord().at(0).style, 64);
-    QCOMPARE(MessageBox::testRecord().at(0).title, QStringLiteral("Title"));
-    MessageBox::clearTestRecord();
-}
-
 void TestToolkit::messageBoxShown_data()
 {
     QTest::addColumn<int>("style");
@@ -355,12 +339,14 @@ void TestToolkit::messageBoxShown()
     QStringList seenButtons;
     QString seenTitle;
     QString seenText;
+    Qt::TextFormat seenFormat = Qt::AutoText;
     QTimer::singleShot(0, this, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box);
         seenIcon = box->icon();
         seenTitle = box->windowTitle();
         seenText = box->text();
+        seenFormat = box->textFormat();
         QAbstractButton* toPress = nullptr;
         for (QAbstractButton* button : box->buttons()) {
             seenButtons.append(button->text());
@@ -378,6 +364,7 @@ void TestToolkit::messageBoxShown()
     QCOMPARE(seenButtons, buttons);
     QCOMPARE(seenTitle, QStringLiteral("title"));
     QCOMPARE(seenText, QStringLiteral("text\n"));
+    QCOMPARE(seenFormat, Qt::PlainText); // rich text would run the lines together
     QCOMPARE(result, answer);
     QVERIFY(MessageBox::testRecord().isEmpty());
 }

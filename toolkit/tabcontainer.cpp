@@ -1,5 +1,6 @@
 #include "tabcontainer.h"
 
+#include <QApplication>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 #include <QTabBar>
@@ -48,10 +49,24 @@ void TabContainer::setTab(qint16 index)
 
 void TabContainer::bringToFront(int index)
 {
-    // Show the new page before hiding the old one, so that focus leaving a
-    // hidden control can land on the new page rather than elsewhere.
-    if (QWidget* front = pages.value(index, nullptr))
+    QWidget* front = pages.value(index, nullptr);
+    if (front)
         front->show();
+    // Focus on a page going to the back moves to the first control of the page
+    // in front that the Tab key reaches, before hiding would move it on past
+    // the pages to whatever follows them.
+    QWidget* focused = QApplication::focusWidget();
+    if (front && focused && focused != bar && isAncestorOf(focused) &&
+        !front->isAncestorOf(focused)) {
+        for (QWidget* next = focused->nextInFocusChain(); next != focused;
+             next = next->nextInFocusChain()) {
+            if (front->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) == Qt::TabFocus &&
+                next->isEnabled() && next->isVisibleTo(front)) {
+                next->setFocus(Qt::TabFocusReason);
+                break;
+            }
+        }
+    }
     for (int i = 0; i < pages.size(); ++i) {
         if (i != index)
             pages[i]->hide();

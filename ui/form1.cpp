@@ -10,6 +10,7 @@
 
 #include "keycodes.h"
 #include "messagebox.h"
+#include "sound.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -251,11 +252,18 @@ void Form1::connectEvents()
     }
     // Ending the desktop session closes the window like any other way of closing it.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
-        if (!unloaded && manager.allowsInteraction()) {
-            close();
+        if (!unloaded && endSession(manager.allowsInteraction()))
             manager.release();
-        }
     });
+}
+
+bool Form1::endSession(bool interactionAllowed)
+{
+    // The farewell is a message box: without the session's leave to show it, stay quiet.
+    if (!interactionAllowed)
+        return false;
+    close();
+    return true;
 }
 
 void Form1::Form_Load()
@@ -270,7 +278,7 @@ void Form1::Command2_Click(qint16 index)
     // With nothing selected this appends the empty text, which adds nothing.
     const QString text = units.List(units.ListIndex());
     if (!forces.List1[index]->AddItem(text))
-        QApplication::beep(); // the list is full
+        Sound::Beep(); // the list is full
     updateForce(index);
 }
 

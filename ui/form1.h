@@ -27,6 +27,10 @@ public:
     // The farewell message shown when the window closes.
     static QString farewellText();
 
+    // The desktop session is ending: closes the window, farewell included, when
+    // the session lets the program talk to the user. Returns whether it did.
+    bool endSession(bool interactionAllowed);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
