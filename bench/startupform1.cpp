@@ -1,3 +1,4 @@
+#include "displaycheck.h"
 #include "firstframe.h"
 #include "form1.h"
 #include "identity.h"
@@ -5,9 +6,15 @@
 #include <QApplication>
 
 // The program's own start, as in main.cpp, up to the window's first frame.
-int main(int argc, char* argv[])
+int main(int, char* argv[])
 {
-    QApplication application(argc, argv);
+    char* nameOnly[] = {argv[0], nullptr};
+    int argc = 1;
+
+    DisplayCheck displayCheck(nameOnly[0]);
+    QApplication application(argc, nameOnly);
+    displayCheck.passed();
+
     setUpApplication(application);
     Form1 window;
     FirstFrame::watch(&window);

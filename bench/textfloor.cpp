@@ -52,7 +52,7 @@ public:
         setFixedSize(design::clientWidth / design::twipsPerPixel,
                      design::clientHeight / design::twipsPerPixel);
         registerFontSubstitutes();
-        setFont(windowFont());
+        setFont(windowFont(logicalDpiY()));
         units = unitNamesOf(0);
     }
 
@@ -71,7 +71,7 @@ protected:
             else if (control.container != design::Container::Client)
                 continue; // on a page not shown
 
-            painter.setFont(fontFor(control.face, font()));
+            painter.setFont(fontFor(control.face, font(), logicalDpiY()));
             painter.setPen(control.redText ? Qt::red : Qt::black);
             switch (control.kind) {
             case design::Kind::TabContainer: {
