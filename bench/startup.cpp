@@ -199,6 +199,9 @@ int main(int argc, char* argv[])
 
     std::array<std::vector<double>, 3> timeRatio, memoryOver; // per batch, against Window
     std::array<std::vector<double>, 3> allTimes, allMemory;
+    // Every sample, for a closer look: batch, round, program, milliseconds, MiB.
+    const std::string samplesPath = std::string(ZORVAN_STARTUP_PROFILES) + "/startup-samples.csv";
+    std::FILE* samples = std::fopen(samplesPath.c_str(), "w");
     for (int batch = 0; batch < batches; ++batch) {
         std::array<std::vector<double>, 3> times, memory;
         for (int round = 0; round < rounds; ++round) {
@@ -208,6 +211,9 @@ int main(int argc, char* argv[])
                 const Sample sample = runOnce(programs[which].path);
                 times[which].push_back(sample.milliseconds);
                 memory[which].push_back(sample.peakMiB);
+                if (samples)
+                    std::fprintf(samples, "%d,%d,%s,%.3f,%.3f\n", batch, round,
+                                 programs[which].name, sample.milliseconds, sample.peakMiB);
             }
         }
         for (int which = 0; which < 3; ++which) {
@@ -223,6 +229,9 @@ int main(int argc, char* argv[])
                                     memory[which].end());
         }
     }
+
+    if (samples)
+        std::fclose(samples);
 
     std::array<double, 3> instructions{};
     const bool counted = onPath("valgrind");
