@@ -1,29 +1,28 @@
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 extern char** environ;
 
 // Starts the main window, a text floor and a bare window in turn, each as a
 // whole process that reports the moment its first frame is on the display and
-// its peak resident memory then. Rounds start the three in turn and are grouped
-// in batches; each batch gives the median of its rounds' ratios of the program to
-// each baseline, and the table shows the median and the range of those over the
-// batches.
-// Under valgrind, also counts each one's instructions up to its first frame.
+// its peak resident memory then. Rounds are grouped in batches; each batch gives
+// the median of its rounds' ratios of the program to each baseline, and the
+// table shows the median and the range of those over the batches. Where
+// valgrind is installed, callgrind also counts each one's instructions up to
+// its first frame.
 
 namespace {
 
@@ -151,7 +150,8 @@ double instructionsOf(const Program& program)
     const char* const argv[] = {"/usr/bin/env",  "valgrind",   "--tool=callgrind",
                                 outFile.c_str(), program.path, nullptr};
     const pid_t pid = spawn(argv, -1);
-    waitClean(pid, program.path);
+    int status = 0;
+    waitpid(pid, &status, 0);
     const std::string own = profile + "." + std::to_string(pid);
     const std::filesystem::path folder = std::filesystem::path(profile).parent_path();
     const std::string prefix = std::filesystem::path(profile).filename().string() + ".";
@@ -163,8 +163,11 @@ double instructionsOf(const Program& program)
     }
 
     std::FILE* file = std::fopen(profile.c_str(), "r");
-    if (!file)
+    if (!file || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        if (file)
+            std::fclose(file);
         return 0;
+    }
     char line[256];
     double total = 0;
     while (std::fgets(line, sizeof line, file)) {
@@ -187,7 +190,7 @@ int main(int argc, char* argv[])
     if (!display || !*display)
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
     const char* platform = std::getenv("QT_QPA_PLATFORM");
-    static std::string reportVariable = "ZORVAN_FIRST_FRAME_FD=" + std::to_string(reportDescriptor);
+    std::string reportVariable = "ZORVAN_FIRST_FRAME_FD=" + std::to_string(reportDescriptor);
     for (char** variable = environ; *variable; ++variable)
         reportingEnvironment.push_back(*variable);
     reportingEnvironment.push_back(reportVariable.data());
@@ -262,7 +265,8 @@ int main(int argc, char* argv[])
     const Spread memory = spreadOf(memoryOver[Floor]);
     const bool timeWithin = time.median <= timeLimit;
     const bool memoryWithin = memory.median <= memoryLimit;
-    std::printf("limits against the text floor: time %.3f of %.2f%s, memory %+.2f of %+.1f MiB%s\n",
+    std::printf("limits against the text floor: time %.3f of %.2f%s, memory %+.2f of %+.1f MiB%s; "
+                "against the bare window: none\n",
                 time.median, timeLimit, timeWithin ? "" : " OVER", memory.median, memoryLimit,
                 memoryWithin ? "" : " OVER");
     std::printf("(%d batches of %d rounds, each starting the three in turn, on %s; wall time and "
