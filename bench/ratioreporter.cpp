@@ -1,10 +1,38 @@
 #include "ratioreporter.h"
 
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
-RatioReporter::RatioReporter(std::vector<Figure> figures, std::vector<Growth> growths)
-    : figures(std::move(figures))
+#include <unistd.h>
+
+namespace {
+
+// The library applies --benchmark_color only to a console table of its own
+// making, so a table of ours follows the flag here: "auto" (the default) colours
+// a terminal only.
+benchmark::ConsoleReporter::OutputOptions outputOptions(int argc, char** argv)
+{
+    const char* colour = "auto";
+    constexpr char flag[] = "--benchmark_color=";
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], flag, sizeof flag - 1) == 0)
+            colour = argv[i] + sizeof flag - 1;
+    }
+    bool coloured = isatty(STDOUT_FILENO) != 0;
+    if (std::strcmp(colour, "auto") != 0)
+        coloured = std::strcmp(colour, "true") == 0 || std::strcmp(colour, "yes") == 0 ||
+                   std::strcmp(colour, "1") == 0;
+    return coloured ? benchmark::ConsoleReporter::OO_ColorTabular
+                    : benchmark::ConsoleReporter::OO_Tabular;
+}
+
+} // namespace
+
+RatioReporter::RatioReporter(OutputOptions options, std::vector<Figure> figures,
+                             std::vector<Growth> growths)
+    : ConsoleReporter(options)
+    , figures(std::move(figures))
     , growths(std::move(growths))
 {
 }
@@ -72,8 +100,9 @@ void RatioReporter::Finalize()
 int runBenchmarks(int argc, char** argv, std::vector<RatioReporter::Figure> figures,
                   std::vector<RatioReporter::Growth> growths)
 {
+    const auto options = outputOptions(argc, argv);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter(std::move(figures), std::move(growths));
+    RatioReporter reporter(options, std::move(figures), std::move(growths));
     const std::size_t ran = benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return ran > 0 && reporter.withinLimits() ? 0 : 1;

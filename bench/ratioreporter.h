@@ -24,7 +24,8 @@ public:
         std::vector<long> sizes;
     };
 
-    explicit RatioReporter(std::vector<Figure> figures, std::vector<Growth> growths = {});
+    RatioReporter(OutputOptions options, std::vector<Figure> figures,
+                  std::vector<Growth> growths = {});
 
     void ReportRuns(const std::vector<Run>& reports) override;
     void Finalize() override;

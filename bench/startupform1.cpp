@@ -1,18 +1,23 @@
+#include "displaycheck.h"
+#include "firstframe.h"
 #include "form1.h"
 #include "identity.h"
 
 #include <QApplication>
-#include <QTimer>
 
-// The program's own start, as in main.cpp, left as soon as the event loop is
-// idle with the window shown and its catalogue built.
-int main(int argc, char* argv[])
+// The program's own start, as in main.cpp, up to the window's first frame.
+int main(int, char* argv[])
 {
-    QApplication application(argc, argv);
+    char* nameOnly[] = {argv[0], nullptr};
+    int argc = 1;
+
+    DisplayCheck displayCheck(nameOnly[0]);
+    QApplication application(argc, nameOnly);
+    displayCheck.passed();
+
     setUpApplication(application);
     Form1 window;
+    FirstFrame::watch(&window);
     window.show();
-    // exit(), not quit(): quitting asks the windows to close first.
-    QTimer::singleShot(0, &application, [] { QCoreApplication::exit(0); });
     return application.exec();
 }

@@ -91,7 +91,10 @@ Form1::Form1(QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(textOf(design::formCaption));
-    setWindowIcon(applicationIcon());
+    // A window of a program that gave itself its icon shows that one; decoding
+    // the pixel art again would only make a copy.
+    if (QApplication::windowIcon().isNull())
+        setWindowIcon(applicationIcon());
     setFixedSize(design::clientWidth / design::twipsPerPixel,
                  design::clientHeight / design::twipsPerPixel);
 
@@ -109,6 +112,8 @@ Form1::~Form1() = default;
 void Form1::createControls()
 {
     QHash<QString, QWidget*> created;
+    // One font per face, shared by the controls drawn in it.
+    std::map<design::Face, QFont> faces;
 
     for (const ControlDesign& control : design::form1Design) {
         QWidget* container = this;
@@ -163,8 +168,13 @@ void Form1::createControls()
         widget->setObjectName(objectNameOf(control));
         if (control.kind != design::Kind::TabContainer)
             widget->setGeometry(pixels(control));
-        if (control.face != design::Face::Default)
-            widget->setFont(fontFor(control.face, font(), logicalDpiY()));
+        if (control.face != design::Face::Default) {
+            auto face = faces.find(control.face);
+            if (face == faces.end())
+                face =
+                    faces.emplace(control.face, fontFor(control.face, font(), logicalDpiY())).first;
+            widget->setFont(face->second);
+        }
         created.insert(widget->objectName(), widget);
     }
 
