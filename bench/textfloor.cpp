@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <array>
+
 // What showing this much text costs: one plain window of the main window's
 // size that paints every text the main window shows on opening, in the same
 // places, faces and sizes, with no controls. The floor the program can approach.
@@ -14,17 +16,8 @@
 namespace {
 
 using design::ControlDesign;
-
-QString textOf(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
-QRect pixels(const ControlDesign& control)
-{
-    constexpr int px = design::twipsPerPixel;
-    return {control.left / px, control.top / px, control.width / px, control.height / px};
-}
+using design::pixels;
+using design::textOf;
 
 int alignmentOf(const ControlDesign& control)
 {
@@ -53,6 +46,10 @@ public:
                      design::clientHeight / design::twipsPerPixel);
         registerFontSubstitutes();
         setFont(windowFont(logicalDpiY()));
+        // One font per face, made once, as the window makes them.
+        using enum design::Face;
+        for (const design::Face face : {Default, Caption, Total, Heading, UnitList})
+            faces[int(face)] = fontFor(face, font(), logicalDpiY());
         units = unitNamesOf(0);
     }
 
@@ -71,7 +68,7 @@ protected:
             else if (control.container != design::Container::Client)
                 continue; // on a page not shown
 
-            painter.setFont(fontFor(control.face, font(), logicalDpiY()));
+            painter.setFont(faces[int(control.face)]);
             painter.setPen(control.redText ? Qt::red : Qt::black);
             switch (control.kind) {
             case design::Kind::TabContainer: {
@@ -113,6 +110,7 @@ private:
         }
     }
 
+    std::array<QFont, 5> faces;
     QStringList units;
 };
 

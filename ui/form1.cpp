@@ -26,23 +26,14 @@
 namespace {
 
 using design::ControlDesign;
+using design::pixels;
+using design::textOf;
 
 QString objectNameOf(const ControlDesign& control)
 {
     const QString name = QString::fromLatin1(control.name.data(), control.name.size());
     return control.index == design::noIndex ? name
                                             : QStringLiteral("%1(%2)").arg(name).arg(control.index);
-}
-
-QString textOf(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
-QRect pixels(const ControlDesign& control)
-{
-    constexpr int px = design::twipsPerPixel;
-    return {control.left / px, control.top / px, control.width / px, control.height / px};
 }
 
 Qt::Alignment alignmentOf(design::Align align)

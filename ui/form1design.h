@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QRect>
+#include <QString>
+
 #include <array>
 #include <string_view>
 
@@ -98,6 +101,19 @@ inline constexpr std::array<ControlDesign, 42> form1Design{{
      Align::Left, true},
     {"Command1", noIndex, CommandButton, Frame1, "Details... (WIP)", 1080, 6480, 3135, 495, 11},
 }};
+
+// The design read in the window's terms: its texts are Latin-1, its places
+// whole pixels at 96 dpi.
+inline QString textOf(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+inline QRect pixels(const ControlDesign& control)
+{
+    return {control.left / twipsPerPixel, control.top / twipsPerPixel,
+            control.width / twipsPerPixel, control.height / twipsPerPixel};
+}
 
 namespace checks {
 constexpr bool tabIndexesRunWithoutGaps()
