@@ -2,22 +2,16 @@
 
 #include "listbox.h"
 
-QStringList unitNamesOf(int race)
-{
-    QStringList names;
-    for (const UnitRecord& unit : unitsOf(race))
-        names.append(QLatin1StringView(unit.name.data(), qsizetype(unit.name.size())));
-    return names;
-}
+#include <algorithm>
 
 void Catalogue::buildcatalogue(const RaceLists& List3)
 {
     for (int race = 0; race < raceCount; ++race) {
-        const ListBox& list = *List3[race];
+        const toolkit::ListBox& list = *List3[race];
         // A list longer than the slots of its race has nowhere to go past them.
-        const int rows = qMin<int>(list.ListCount(), slotCount);
+        const int rows = std::min<int>(list.ListCount(), slotCount);
         for (int row = 0; row < rows; ++row)
-            unitnames[race][row] = list.List(static_cast<qint16>(row));
+            unitnames[race][row] = list.List(static_cast<toolkit::Row>(row));
     }
 
     for (int race = 0; race < raceCount; ++race) {

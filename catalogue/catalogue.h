@@ -3,19 +3,17 @@
 #include "nameindex.h"
 #include "units.h"
 
-#include <QString>
-#include <QStringList>
-
 #include <array>
+#include <string>
+#include <string_view>
 
+namespace toolkit {
 class ListBox;
+}
 
-using UnitNames = std::array<std::array<QString, slotCount>, raceCount>;
+using UnitNames = std::array<std::array<std::u16string, slotCount>, raceCount>;
 using UnitStats = std::array<std::array<StatLine, slotCount>, raceCount>;
-using RaceLists = std::array<const ListBox*, raceCount>;
-
-// The names of one race's units in slot order: the items a race list is designed with.
-QStringList unitNamesOf(int race);
+using RaceLists = std::array<const toolkit::ListBox*, raceCount>;
 
 // The unit names, indexed (race, slot), and their statistics, indexed (race,
 // slot, stat kind). Empty and zero until buildcatalogue runs; read-only after.
@@ -28,7 +26,7 @@ struct Catalogue {
 
     // The statistics that a force-list entry with this text adds: those of
     // every slot whose name equals it exactly; nullptr when none does.
-    const StatLine* statsFor(QStringView text) const { return index.find(text); }
+    const StatLine* statsFor(std::u16string_view text) const { return index.find(text); }
 
 private:
     NameIndex index;

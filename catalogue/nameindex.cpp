@@ -1,20 +1,22 @@
 #include "nameindex.h"
 
+#include <algorithm>
+
 namespace {
-constexpr quint32 mask = NameIndex::capacity - 1;
+constexpr std::uint32_t mask = NameIndex::capacity - 1;
 static_assert((NameIndex::capacity & mask) == 0, "the capacity is a power of two");
 } // namespace
 
-quint32 NameIndex::hashOf(QStringView text)
+std::uint32_t NameIndex::hashOf(std::u16string_view text)
 {
-    const auto size = static_cast<quint32>(text.size());
+    const auto size = static_cast<std::uint32_t>(text.size());
     if (size == 0)
         return 0;
-    quint32 hash = size * 0x9E3779B1u;
-    hash ^= text[0].unicode() * 0x85EBCA6Bu;
-    hash ^= text[qMin<qsizetype>(2, size - 1)].unicode() * 0x27D4EB2Fu;
-    hash ^= text[size / 2].unicode() * 0x165667B1u;
-    hash ^= text[size - 1].unicode() * 0xC2B2AE35u;
+    std::uint32_t hash = size * 0x9E3779B1u;
+    hash ^= text[0] * 0x85EBCA6Bu;
+    hash ^= text[std::min<std::uint32_t>(2, size - 1)] * 0x27D4EB2Fu;
+    hash ^= text[size / 2] * 0x165667B1u;
+    hash ^= text[size - 1] * 0xC2B2AE35u;
     return hash ^ (hash >> 16);
 }
 
@@ -23,12 +25,12 @@ void NameIndex::clear()
     buckets.fill(Bucket{});
 }
 
-void NameIndex::add(const QString& name, const StatLine& stats)
+void NameIndex::add(std::u16string_view name, const StatLine& stats)
 {
-    for (quint32 i = hashOf(name);; ++i) {
+    for (std::uint32_t i = hashOf(name);; ++i) {
         Bucket& bucket = buckets[i & mask];
         if (!bucket.used) {
-            bucket = Bucket{name, stats, true};
+            bucket = Bucket{std::u16string(name), stats, true};
             return;
         }
         if (bucket.name == name) {
@@ -39,9 +41,9 @@ void NameIndex::add(const QString& name, const StatLine& stats)
     }
 }
 
-const StatLine* NameIndex::find(QStringView text) const
+const StatLine* NameIndex::find(std::u16string_view text) const
 {
-    for (quint32 i = hashOf(text);; ++i) {
+    for (std::uint32_t i = hashOf(text);; ++i) {
         const Bucket& bucket = buckets[i & mask];
         if (!bucket.used)
             return nullptr;

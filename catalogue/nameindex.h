@@ -2,11 +2,12 @@
 
 #include "units.h"
 
-#include <QString>
-
 #include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
 
-using StatLine = std::array<qint32, statCount>;
+using StatLine = std::array<std::int32_t, statCount>;
 
 // Finds the statistics belonging to a unit name in a few instructions: an
 // open-addressing table keyed by a hash of the name's length and a few of its
@@ -15,21 +16,21 @@ class NameIndex {
 public:
     void clear();
     // Adds a name's statistics; a name added again sums with what it has.
-    void add(const QString& name, const StatLine& stats);
+    void add(std::u16string_view name, const StatLine& stats);
     // The summed statistics of every entry with exactly this text, or nullptr.
-    const StatLine* find(QStringView text) const;
+    const StatLine* find(std::u16string_view text) const;
 
     static constexpr int capacity = 256;
     static_assert(raceCount * slotCount * 2 <= capacity, "keep the table at most half full");
 
 private:
     struct Bucket {
-        QString name;
+        std::u16string name;
         StatLine stats{};
         bool used = false;
     };
 
-    static quint32 hashOf(QStringView text);
+    static std::uint32_t hashOf(std::u16string_view text);
 
     std::array<Bucket, capacity> buckets;
 };

@@ -3,12 +3,13 @@
 #include "catalogue.h"
 
 #include <array>
+#include <cstdint>
 
 inline constexpr int forceCount = 2;
 
 // Totals are whole numbers kept exactly: a full force list of the costliest
 // unit sums to more than a 32-bit integer holds.
-using Total = qint64;
+using Total = std::int64_t;
 using ForceTotals = std::array<Total, forceCount>;
 
 // The program's data: the catalogue and the four totals of each force.

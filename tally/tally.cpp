@@ -3,16 +3,25 @@
 #include "label.h"
 #include "listbox.h"
 
-void recalcforce(Module1& module, const ForceControls& controls, qint16 force)
+#include <charconv>
+#include <limits>
+
+namespace {
+constexpr toolkit::Colour green{0, 255, 0};
+constexpr toolkit::Colour red{255, 0, 0};
+constexpr toolkit::Colour blue{0, 0, 255};
+} // namespace
+
+void recalcforce(Module1& module, const ForceControls& controls, toolkit::Index force)
 {
     Total food = 0;
     Total gold = 0;
     Total lumber = 0;
     Total cv = 0;
 
-    const ListBox& list = *controls.List1[force];
-    const qint16 count = list.ListCount();
-    for (qint16 row = 0; row < count; ++row) {
+    const toolkit::ListBox& list = *controls.List1[force];
+    const toolkit::Row count = list.ListCount();
+    for (toolkit::Row row = 0; row < count; ++row) {
         // Text that names no unit adds nothing.
         if (const StatLine* stats = module.statsFor(list.List(row))) {
             food += (*stats)[Food];
@@ -28,37 +37,33 @@ void recalcforce(Module1& module, const ForceControls& controls, qint16 force)
     module.forcecv[force] = cv;
 }
 
-void showforce(const Module1& module, const ForceControls& controls, qint16 force)
+std::u16string totalText(Total total)
 {
-    controls.totalfood[force]->setCaption(QString::number(module.forcefood[force]));
-    controls.totallumber[force]->setCaption(QString::number(module.forcelumber[force]));
-    controls.totalgold[force]->setCaption(QString::number(module.forcegold[force]));
-    controls.totalcv[force]->setCaption(QString::number(module.forcecv[force]));
+    char digits[std::numeric_limits<Total>::digits10 + 3];
+    const auto end = std::to_chars(digits, digits + sizeof digits, total).ptr;
+    return std::u16string(digits, end);
 }
 
-namespace {
-void setColour(Label* label, QRgb colour)
+void showforce(const Module1& module, const ForceControls& controls, toolkit::Index force)
 {
-    label->setForeColor(qRed(colour), qGreen(colour), qBlue(colour));
+    controls.totalfood[force]->setCaption(totalText(module.forcefood[force]));
+    controls.totallumber[force]->setCaption(totalText(module.forcelumber[force]));
+    controls.totalgold[force]->setCaption(totalText(module.forcegold[force]));
+    controls.totalcv[force]->setCaption(totalText(module.forcecv[force]));
 }
-} // namespace
 
 void colourforces(const Module1& module, const ForceControls& controls)
 {
-    constexpr QRgb green = qRgb(0, 255, 0);
-    constexpr QRgb red = qRgb(255, 0, 0);
-    constexpr QRgb blue = qRgb(0, 0, 255);
-
     const Total a = module.forcecv[0];
     const Total b = module.forcecv[1];
     if (a == b) {
-        setColour(controls.forceb, blue);
-        setColour(controls.forcea, blue);
+        controls.forceb->setForeColour(blue);
+        controls.forcea->setForeColour(blue);
     } else if (a > b) {
-        setColour(controls.forcea, green);
-        setColour(controls.forceb, red);
+        controls.forcea->setForeColour(green);
+        controls.forceb->setForeColour(red);
     } else {
-        setColour(controls.forceb, green);
-        setColour(controls.forcea, red);
+        controls.forceb->setForeColour(green);
+        controls.forcea->setForeColour(red);
     }
 }

@@ -1,31 +1,26 @@
 #pragma once
 
-#include <QFont>
-#include <QLabel>
+#include "basics.h"
+
+#include <string>
+
+namespace toolkit {
 
 // A label whose text and text colour the program sets at run time.
-class Label : public QLabel {
-    Q_OBJECT
-
+class Label {
 public:
-    using QLabel::QLabel;
+    virtual ~Label() = default;
 
-    void setCaption(const QString& caption);
-    void setForeColor(quint8 red, quint8 green, quint8 blue);
-    QColor foreColor() const;
+    virtual std::u16string caption() const = 0;
+    virtual void setCaption(Text caption) = 0;
+    virtual Colour foreColour() const = 0;
+    virtual void setForeColour(Colour colour) = 0;
 
-    // From now on keeps every caption whole on one line. One that would not
-    // fit the label's present box and font moves the box's left edge by up
-    // to spareLeft pixels (leftwards, or rightwards to keep clear of what is
-    // there when spareLeft is negative); if it still would not fit, it is
-    // drawn in a smaller size of the same face, on the same baseline.
-    void keepCaptionsWhole(int spareLeft);
-
-private:
-    void fitCaption();
-
-    bool keepWhole = false;
-    int spare = 0;
-    QRect designBox;
-    QFont designFont;
+    // From now on keeps every caption whole on one line, clear of the text of
+    // the label beside it: a caption too long for the box widens it leftwards
+    // up to a space short of that text, and if it still does not fit is drawn
+    // in a smaller size of the same face on the same baseline.
+    virtual void keepCaptionsWhole(const Label& beside) = 0;
 };
+
+} // namespace toolkit

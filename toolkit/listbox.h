@@ -1,35 +1,32 @@
 #pragma once
 
-#include <QListWidget>
+#include "basics.h"
 
 #include <limits>
 
-// A list box with the row-number operations the program is written against.
-// Rows and counts are 16-bit; -1 stands for "no row".
-class ListBox : public QListWidget {
-    Q_OBJECT
+namespace toolkit {
 
+// A list box: an unsorted list of texts with at most one selected row.
+class ListBox {
 public:
-    static constexpr qint16 MaxCount = std::numeric_limits<qint16>::max();
+    static constexpr Row MaxCount = std::numeric_limits<Row>::max();
 
-    explicit ListBox(QWidget* parent = nullptr);
+    virtual ~ListBox() = default;
 
-    qint16 ListCount() const;
-    // The text of a row; the empty text for a row outside the list.
-    QString List(qint16 row) const;
-    // The selected row, or -1. Qt's current-item cursor is not a selection.
-    qint16 ListIndex() const;
+    virtual Row ListCount() const = 0;
+    // The text of a row; the empty text for a row outside the list. The view
+    // holds until this list next changes.
+    virtual Text List(Row row) const = 0;
+    // The selected row, or noRow. A keyboard cursor alone is not a selection.
+    virtual Row ListIndex() const = 0;
+    // Selects a row, or nothing for noRow, as a click on it would.
+    virtual void setListIndex(Row row) = 0;
     // Appends a text; refuses (returns false) once the list holds MaxCount rows.
-    bool AddItem(const QString& text);
-    // Removes an existing row; the rows after it move up. Other rows are ignored.
-    void RemoveItem(qint16 row);
-    void Clear();
-
-signals:
-    // Raised for every key press while the list has the focus, before the
-    // list handles the key itself.
-    void KeyDown(qint16 keyCode, Qt::KeyboardModifiers shift);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    virtual bool AddItem(Text text) = 0;
+    // Removes an existing row; the rows after it move up, and a removed
+    // selection leaves none. Rows outside the list are ignored.
+    virtual void RemoveItem(Row row) = 0;
+    virtual void Clear() = 0;
 };
+
+} // namespace toolkit

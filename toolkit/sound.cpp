@@ -1,29 +1,33 @@
 #include "sound.h"
 
-#include <QApplication>
+namespace toolkit::Sound {
 
-bool Sound::recording = false;
-int Sound::beeps = 0;
+namespace {
+bool recording = false;
+int beeps = 0;
+} // namespace
 
-void Sound::Beep()
+void Beep()
 {
     if (recording)
         ++beeps;
     else
-        QApplication::beep();
+        play();
 }
 
-void Sound::setTestRecording(bool on)
+void setTestRecording(bool on)
 {
     recording = on;
 }
 
-int Sound::testBeeps()
+int testBeeps()
 {
     return beeps;
 }
 
-void Sound::clearTestRecord()
+void clearTestRecord()
 {
     beeps = 0;
 }
+
+} // namespace toolkit::Sound

@@ -1,16 +1,16 @@
 #pragma once
 
 // The system's warning sound.
-class Sound {
-public:
-    static void Beep();
+namespace toolkit::Sound {
 
-    // Test hook: while recording, a beep makes no sound and is counted instead.
-    static void setTestRecording(bool on);
-    static int testBeeps();
-    static void clearTestRecord();
+void Beep();
 
-private:
-    static bool recording;
-    static int beeps;
-};
+// Test hook: while recording, a beep makes no sound and is counted instead.
+void setTestRecording(bool on);
+int testBeeps();
+void clearTestRecord();
+
+// The platform's sound, made for real.
+void play();
+
+} // namespace toolkit::Sound

@@ -1,36 +1,18 @@
 #pragma once
 
-#include <QList>
-#include <QWidget>
+#include "basics.h"
 
-class QTabBar;
+namespace toolkit {
 
-// A tabbed container whose pages share its whole area, so that a page's
-// controls are placed from the container's outer top-left corner, tab strip
-// included. Only the page in front is shown and can take the focus.
-class TabContainer : public QWidget {
-    Q_OBJECT
-
+// A tabbed container: one page of controls shown at a time.
+class TabContainer {
 public:
-    explicit TabContainer(QWidget* parent = nullptr);
+    virtual ~TabContainer() = default;
 
-    // Adds a tab and returns its page, the parent for that tab's controls.
-    QWidget* addPage(const QString& caption);
-    QWidget* page(qint16 index) const;
-    QTabBar* tabBar() const { return bar; }
-
-    // The index of the tab in front, or -1 while there is no tab.
-    qint16 Tab() const;
-    void setTab(qint16 index);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    void bringToFront(int index);
-    void placeTabBar();
-
-    QTabBar* bar;
-    QList<QWidget*> pages;
+    // The index of the tab in front.
+    virtual Index Tab() const = 0;
+    // Brings a tab to the front, as choosing it would.
+    virtual void setTab(Index tab) = 0;
 };
+
+} // namespace toolkit

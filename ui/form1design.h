@@ -1,119 +1,259 @@
 #pragma once
 
-#include <QRect>
-#include <QString>
+#include "design.h"
+#include "units.h"
 
 #include <array>
-#include <string_view>
 
 // The design of the main window: every control with its container, caption,
 // place and size (in twips, 15 to a pixel at 96 dpi), tab index and look.
 
 namespace design {
 
-enum class Kind { TabContainer, CommandButton, Label, Frame, ListBox, Shape };
-// The control's container: the window, one of the four tab pages, or the frame.
-enum class Container { Client = -1, Tab0 = 0, Tab1 = 1, Tab2 = 2, Tab3 = 3, Frame1 = 4 };
-enum class Face { Default, Caption, Total, Heading, UnitList };
-enum class Align { Left, Centre, Right };
+using namespace toolkit;
+using enum toolkit::Kind;
 
-inline constexpr int twipsPerPixel = 15;
-inline constexpr int noIndex = -1;
-inline constexpr int noTabIndex = -1;
+inline constexpr FontDesign windowFont{u"MS Sans Serif", 8, 400, FontKind::Sans};
+inline constexpr FontDesign captionFont{u"Book Antiqua", 9.75, 700, FontKind::Serif};
+inline constexpr FontDesign totalFont{u"Book Antiqua", 11.25, 700, FontKind::Serif};
+inline constexpr FontDesign headingFont{u"MS Sans Serif", 13.5, 700, FontKind::Sans};
+inline constexpr FontDesign unitListFont{u"Fixedsys", 9, 400, FontKind::Fixed};
 
-struct ControlDesign {
-    std::string_view name;
-    int index; // member of a control array, or noIndex
-    Kind kind;
-    Container container;
-    std::string_view caption;
-    int left, top, width, height;
-    int tabIndex;
-    Face face = Face::Default;
-    Align align = Align::Left;
-    bool redText = false;
-};
+inline constexpr Colour black{0, 0, 0};
+inline constexpr Colour green{0, 255, 0};
+inline constexpr Colour red{255, 0, 0};
 
-inline constexpr std::string_view formCaption = "Zorvan Calculator 0.1a by Kalmerid";
-inline constexpr int clientWidth = 10260;
-inline constexpr int clientHeight = 7170;
-inline constexpr std::array<std::string_view, 4> tabCaptions{"Human", "Orc", "Undead", "Night elf"};
-inline constexpr std::string_view placeholder =
-    "Aca irian las fotos y los atributos de cada unidad <In progress>";
+inline constexpr std::array<Text, 4> tabCaptions{u"Human", u"Orc", u"Undead", u"Night elf"};
+inline constexpr Text placeholder =
+    u"Aca irian las fotos y los atributos de cada unidad <In progress>";
 
-using enum Kind;
-using enum Container;
+constexpr ControlDesign unitList(Index race, int width, int tabIndex, Text accessibleName)
+{
+    return {.name = "List3",
+            .index = race,
+            .kind = ListBox,
+            .container = "SSTab1",
+            .page = race,
+            .left = 120,
+            .top = 600,
+            .width = width,
+            .height = 4110,
+            .tabIndex = tabIndex,
+            .font = &unitListFont,
+            .foreColour = green,
+            .backColour = black,
+            .items = unitNamesOf(race),
+            .accessibleName = accessibleName};
+}
+
+constexpr ControlDesign shape(Index race, int left)
+{
+    return {.name = "Shape1",
+            .index = race,
+            .kind = Shape,
+            .container = "SSTab1",
+            .page = race,
+            .left = left,
+            .top = 600,
+            .width = 1215,
+            .height = 1215};
+}
+
+constexpr ControlDesign placeholderLabel(Index index, Index page, int top, int tabIndex)
+{
+    return {.name = "Label13",
+            .index = index,
+            .kind = Label,
+            .container = "SSTab1",
+            .page = page,
+            .caption = placeholder,
+            .left = 3120,
+            .top = top,
+            .width = 1095,
+            .height = 1215,
+            .tabIndex = tabIndex,
+            .align = Align::Centre};
+}
+
+constexpr ControlDesign caption(std::string_view name, Text text, int left, int top, int width,
+                                int tabIndex)
+{
+    return {.name = name,
+            .kind = Label,
+            .container = "Frame1",
+            .caption = text,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = 255,
+            .tabIndex = tabIndex,
+            .font = &captionFont};
+}
+
+constexpr ControlDesign total(std::string_view name, Index force, int top, int tabIndex,
+                              Text description)
+{
+    return {.name = name,
+            .index = force,
+            .kind = Label,
+            .container = "Frame1",
+            .caption = u"0",
+            .left = force == 0 ? 1680 : 4560,
+            .top = top,
+            .width = 855,
+            .height = 255,
+            .tabIndex = tabIndex,
+            .font = &totalFont,
+            .align = Align::Right,
+            .accessibleDescription = description};
+}
+
+constexpr ControlDesign heading(std::string_view name, Text text, int left, int tabIndex)
+{
+    return {.name = name,
+            .kind = Label,
+            .container = "Frame1",
+            .caption = text,
+            .left = left,
+            .top = 240,
+            .width = 2655,
+            .height = 375,
+            .tabIndex = tabIndex,
+            .font = &headingFont,
+            .align = Align::Centre};
+}
+
+constexpr ControlDesign timeLine(std::string_view name, int left, int tabIndex)
+{
+    return {.name = name,
+            .kind = Label,
+            .container = "Frame1",
+            .caption = u"Total Time: WIP",
+            .left = left,
+            .top = 6000,
+            .width = 2415,
+            .height = 375,
+            .tabIndex = tabIndex,
+            .font = &captionFont,
+            .foreColour = red};
+}
+
+constexpr ControlDesign button(std::string_view name, Index index, Text text, int left, int top,
+                               int tabIndex)
+{
+    return {.name = name,
+            .index = index,
+            .kind = CommandButton,
+            .caption = text,
+            .left = left,
+            .top = top,
+            .width = 2055,
+            .height = 615,
+            .tabIndex = tabIndex};
+}
 
 // Containers come before what they hold.
-inline constexpr std::array<ControlDesign, 42> form1Design{{
-    {"SSTab1", noIndex, TabContainer, Client, "", 120, 120, 4455, 4935, 8},
-    {"Command2", 0, CommandButton, Client, "Add to Force A", 240, 5160, 2055, 615, 21},
-    {"Command2", 1, CommandButton, Client, "Add to Force B", 2520, 5160, 2055, 615, 34},
-    {"Command3", 0, CommandButton, Client, "Clear Force A", 240, 5880, 2055, 615, 35},
-    {"Command3", 1, CommandButton, Client, "Clear Force B", 2520, 5880, 2055, 615, 37},
-    {"Label14", noIndex, Label, Client,
-     "Para remover un solo item lo seleccionas y presionas DELETE/SUPRIMIR", 240, 6600, 4335, 495,
-     36},
-    {"Frame1", noIndex, Frame, Client, "", 4680, 0, 5535, 7095, 0},
+inline constexpr std::array<ControlDesign, 42> form1Controls{{
+    {.name = "SSTab1",
+     .kind = TabContainer,
+     .left = 120,
+     .top = 120,
+     .width = 4455,
+     .height = 4935,
+     .tabIndex = 8,
+     .items = tabCaptions,
+     .accessibleName = u"Races"},
+    button("Command2", 0, u"Add to Force A", 240, 5160, 21),
+    button("Command2", 1, u"Add to Force B", 2520, 5160, 34),
+    button("Command3", 0, u"Clear Force A", 240, 5880, 35),
+    button("Command3", 1, u"Clear Force B", 2520, 5880, 37),
+    {.name = "Label14",
+     .kind = Label,
+     .caption = u"Para remover un solo item lo seleccionas y presionas DELETE/SUPRIMIR",
+     .left = 240,
+     .top = 6600,
+     .width = 4335,
+     .height = 495,
+     .tabIndex = 36},
+    {.name = "Frame1",
+     .kind = Frame,
+     .left = 4680,
+     .top = 0,
+     .width = 5535,
+     .height = 7095,
+     .tabIndex = 0},
 
-    {"List3", 0, ListBox, Tab0, "", 120, 600, 2895, 4110, 9, Face::UnitList},
-    {"List3", 1, ListBox, Tab1, "", 120, 600, 2820, 4110, 16, Face::UnitList},
-    {"List3", 2, ListBox, Tab2, "", 120, 600, 2820, 4110, 17, Face::UnitList},
-    {"List3", 3, ListBox, Tab3, "", 120, 600, 2820, 4110, 18, Face::UnitList},
-    {"Shape1", 0, Shape, Tab0, "", 3120, 600, 1215, 1215, noTabIndex},
-    {"Shape1", 1, Shape, Tab1, "", 3075, 600, 1215, 1215, noTabIndex},
-    {"Shape1", 2, Shape, Tab2, "", 3075, 600, 1215, 1215, noTabIndex},
-    {"Shape1", 3, Shape, Tab3, "", 3075, 600, 1215, 1215, noTabIndex},
-    {"Label13", 3, Label, Tab0, placeholder, 3120, 2400, 1095, 1215, 25, Face::Default,
-     Align::Centre},
-    {"Label13", 2, Label, Tab1, placeholder, 3120, 2520, 1095, 1215, 24, Face::Default,
-     Align::Centre},
-    {"Label13", 0, Label, Tab2, placeholder, 3120, 2760, 1095, 1215, 22, Face::Default,
-     Align::Centre},
-    {"Label13", 1, Label, Tab3, placeholder, 3120, 2640, 1095, 1215, 23, Face::Default,
-     Align::Centre},
+    unitList(0, 2895, 9, u"Human units"),
+    unitList(1, 2820, 16, u"Orc units"),
+    unitList(2, 2820, 17, u"Undead units"),
+    unitList(3, 2820, 18, u"Night elf units"),
+    shape(0, 3120),
+    shape(1, 3075),
+    shape(2, 3075),
+    shape(3, 3075),
+    placeholderLabel(3, 0, 2400, 25),
+    placeholderLabel(2, 1, 2520, 24),
+    placeholderLabel(0, 2, 2760, 22),
+    placeholderLabel(1, 3, 2640, 23),
 
-    {"forcea", noIndex, Label, Frame1, "Force A", 120, 240, 2655, 375, 2, Face::Heading,
-     Align::Centre},
-    {"List1", 0, ListBox, Frame1, "", 120, 720, 2535, 3765, 1},
-    {"Label2", noIndex, Label, Frame1, "Total Gold: ", 120, 4560, 1455, 255, 3, Face::Caption},
-    {"totalgold", 0, Label, Frame1, "0", 1680, 4560, 855, 255, 26, Face::Total, Align::Right},
-    {"Label3", noIndex, Label, Frame1, "Total Lumber:", 120, 4920, 1695, 255, 4, Face::Caption},
-    {"totallumber", 0, Label, Frame1, "0", 1680, 4920, 855, 255, 28, Face::Total, Align::Right},
-    {"Label4", noIndex, Label, Frame1, "Total Food:", 120, 5280, 1455, 255, 5, Face::Caption},
-    {"totalfood", 0, Label, Frame1, "0", 1680, 5280, 855, 255, 30, Face::Total, Align::Right},
-    {"Label11", noIndex, Label, Frame1, "Total CV:", 120, 5640, 1455, 255, 19, Face::Caption},
-    {"totalcv", 0, Label, Frame1, "0", 1680, 5640, 855, 255, 32, Face::Total, Align::Right},
-    {"Label9", noIndex, Label, Frame1, "Total Time: WIP", 120, 6000, 2415, 375, 10, Face::Caption,
-     Align::Left, true},
-    {"forceb", noIndex, Label, Frame1, "Force B", 2760, 240, 2655, 375, 7, Face::Heading,
-     Align::Centre},
-    {"List1", 1, ListBox, Frame1, "", 2760, 720, 2655, 3765, 6},
-    {"Label6", noIndex, Label, Frame1, "Total Gold: ", 2760, 4560, 1455, 255, 12, Face::Caption},
-    {"totalgold", 1, Label, Frame1, "0", 4560, 4560, 855, 255, 27, Face::Total, Align::Right},
-    {"Label7", noIndex, Label, Frame1, "Total Lumber:", 2760, 4920, 1695, 255, 13, Face::Caption},
-    {"totallumber", 1, Label, Frame1, "0", 4560, 4920, 855, 255, 29, Face::Total, Align::Right},
-    {"Label8", noIndex, Label, Frame1, "Total Food:", 2760, 5280, 1455, 255, 14, Face::Caption},
-    {"totalfood", 1, Label, Frame1, "0", 4560, 5280, 855, 255, 31, Face::Total, Align::Right},
-    {"Label12", noIndex, Label, Frame1, "Total CV:", 2760, 5640, 1455, 255, 20, Face::Caption},
-    {"totalcv", 1, Label, Frame1, "0", 4560, 5640, 855, 255, 33, Face::Total, Align::Right},
-    {"Label10", noIndex, Label, Frame1, "Total Time: WIP", 2760, 6000, 2415, 375, 15, Face::Caption,
-     Align::Left, true},
-    {"Command1", noIndex, CommandButton, Frame1, "Details... (WIP)", 1080, 6480, 3135, 495, 11},
+    heading("forcea", u"Force A", 120, 2),
+    {.name = "List1",
+     .index = 0,
+     .kind = ListBox,
+     .container = "Frame1",
+     .left = 120,
+     .top = 720,
+     .width = 2535,
+     .height = 3765,
+     .tabIndex = 1,
+     .accessibleName = u"Force A entries"},
+    caption("Label2", u"Total Gold: ", 120, 4560, 1455, 3),
+    total("totalgold", 0, 4560, 26, u"Force A total gold"),
+    caption("Label3", u"Total Lumber:", 120, 4920, 1695, 4),
+    total("totallumber", 0, 4920, 28, u"Force A total lumber"),
+    caption("Label4", u"Total Food:", 120, 5280, 1455, 5),
+    total("totalfood", 0, 5280, 30, u"Force A total food"),
+    caption("Label11", u"Total CV:", 120, 5640, 1455, 19),
+    total("totalcv", 0, 5640, 32, u"Force A total CV"),
+    timeLine("Label9", 120, 10),
+    heading("forceb", u"Force B", 2760, 7),
+    {.name = "List1",
+     .index = 1,
+     .kind = ListBox,
+     .container = "Frame1",
+     .left = 2760,
+     .top = 720,
+     .width = 2655,
+     .height = 3765,
+     .tabIndex = 6,
+     .accessibleName = u"Force B entries"},
+    caption("Label6", u"Total Gold: ", 2760, 4560, 1455, 12),
+    total("totalgold", 1, 4560, 27, u"Force B total gold"),
+    caption("Label7", u"Total Lumber:", 2760, 4920, 1695, 13),
+    total("totallumber", 1, 4920, 29, u"Force B total lumber"),
+    caption("Label8", u"Total Food:", 2760, 5280, 1455, 14),
+    total("totalfood", 1, 5280, 31, u"Force B total food"),
+    caption("Label12", u"Total CV:", 2760, 5640, 1455, 20),
+    total("totalcv", 1, 5640, 33, u"Force B total CV"),
+    timeLine("Label10", 2760, 15),
+    {.name = "Command1",
+     .kind = CommandButton,
+     .container = "Frame1",
+     .caption = u"Details... (WIP)",
+     .left = 1080,
+     .top = 6480,
+     .width = 3135,
+     .height = 495,
+     .tabIndex = 11,
+     .enabled = false},
 }};
 
-// The design read in the window's terms: its texts are Latin-1, its places
-// whole pixels at 96 dpi.
-inline QString textOf(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
-inline QRect pixels(const ControlDesign& control)
-{
-    return {control.left / twipsPerPixel, control.top / twipsPerPixel,
-            control.width / twipsPerPixel, control.height / twipsPerPixel};
-}
+inline constexpr FormDesign form1{.name = "Form1",
+                                  .caption = u"Zorvan Calculator 0.1a by Kalmerid",
+                                  .clientWidth = 10260,
+                                  .clientHeight = 7170,
+                                  .font = &windowFont,
+                                  .controls = form1Controls};
 
 namespace checks {
 constexpr bool tabIndexesRunWithoutGaps()
@@ -121,7 +261,7 @@ constexpr bool tabIndexesRunWithoutGaps()
     constexpr int expected = 38;
     std::array<int, expected> seen{};
     int counted = 0;
-    for (const ControlDesign& control : form1Design) {
+    for (const ControlDesign& control : form1Controls) {
         if (control.tabIndex == noTabIndex)
             continue;
         if (control.tabIndex < 0 || control.tabIndex >= expected || seen[control.tabIndex]++)
@@ -133,29 +273,29 @@ constexpr bool tabIndexesRunWithoutGaps()
 
 constexpr bool wholePixels()
 {
-    for (const ControlDesign& control : form1Design) {
+    for (const ControlDesign& control : form1Controls) {
         for (const int twips : {control.left, control.top, control.width, control.height}) {
             if (twips % twipsPerPixel != 0)
                 return false;
         }
     }
-    return clientWidth % twipsPerPixel == 0 && clientHeight % twipsPerPixel == 0;
+    return form1.clientWidth % twipsPerPixel == 0 && form1.clientHeight % twipsPerPixel == 0;
 }
 
-constexpr int countIn(Container container)
+constexpr int countIn(std::string_view container, Index page = 0)
 {
     int count = 0;
-    for (const ControlDesign& control : form1Design)
-        count += control.container == container;
+    for (const ControlDesign& control : form1Controls)
+        count += control.container == container && control.page == page;
     return count;
 }
 } // namespace checks
 
 static_assert(checks::tabIndexesRunWithoutGaps(), "tab indexes run 0 to 37, each once");
 static_assert(checks::wholePixels(), "every place and size is a whole number of pixels");
-static_assert(checks::countIn(Client) == 7);
-static_assert(checks::countIn(Tab0) == 3 && checks::countIn(Tab1) == 3 &&
-              checks::countIn(Tab2) == 3 && checks::countIn(Tab3) == 3);
-static_assert(checks::countIn(Frame1) == 23);
+static_assert(checks::countIn("") == 7);
+static_assert(checks::countIn("SSTab1", 0) == 3 && checks::countIn("SSTab1", 1) == 3 &&
+              checks::countIn("SSTab1", 2) == 3 && checks::countIn("SSTab1", 3) == 3);
+static_assert(checks::countIn("Frame1") == 23);
 
 } // namespace design

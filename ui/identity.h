@@ -1,13 +1,6 @@
 #pragma once
 
-#include <QIcon>
+#include "application.h"
 
-class QApplication;
-
-inline constexpr char productName[] = "Zorvan Calculator";
-inline constexpr char productVersion[] = "0.01";
-
-// The program's icon, from its 16 x 16 and 32 x 32 pixel art.
-QIcon applicationIcon();
-// Gives the application its name, version and icon.
-void setUpApplication(QApplication& application);
+// What the program calls itself, and its icon.
+const toolkit::Identity& identity();

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace toolkit::qt {
+
 // A square outline drawn with a thin solid line in the foreground colour,
 // not filled. It takes neither the focus nor the mouse.
 class Shape : public QWidget {
@@ -13,3 +15,5 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+} // namespace toolkit::qt

@@ -1,11 +1,13 @@
-#include "tabcontainer.h"
+#include "qttabcontainer.h"
 
 #include <QApplication>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 #include <QTabBar>
 
-TabContainer::TabContainer(QWidget* parent)
+namespace toolkit::qt {
+
+QtTabContainer::QtTabContainer(QWidget* parent)
     : QWidget(parent)
     , bar(new QTabBar(this))
 {
@@ -15,10 +17,10 @@ TabContainer::TabContainer(QWidget* parent)
     bar->setUsesScrollButtons(false);
     // The strip takes the focus for the container; the arrow keys turn the tabs there.
     bar->setFocusPolicy(Qt::TabFocus);
-    connect(bar, &QTabBar::currentChanged, this, &TabContainer::bringToFront);
+    connect(bar, &QTabBar::currentChanged, this, &QtTabContainer::bringToFront);
 }
 
-QWidget* TabContainer::addPage(const QString& caption)
+QWidget* QtTabContainer::addPage(const QString& caption)
 {
     auto* newPage = new QWidget(this);
     newPage->setObjectName(QStringLiteral("page%1").arg(pages.size()));
@@ -32,22 +34,22 @@ QWidget* TabContainer::addPage(const QString& caption)
     return newPage;
 }
 
-QWidget* TabContainer::page(qint16 index) const
+QWidget* QtTabContainer::page(Index index) const
 {
     return pages.value(index, nullptr);
 }
 
-qint16 TabContainer::Tab() const
+Index QtTabContainer::Tab() const
 {
-    return static_cast<qint16>(bar->currentIndex());
+    return static_cast<Index>(bar->currentIndex());
 }
 
-void TabContainer::setTab(qint16 index)
+void QtTabContainer::setTab(Index index)
 {
     bar->setCurrentIndex(index);
 }
 
-void TabContainer::bringToFront(int index)
+void QtTabContainer::bringToFront(int index)
 {
     QWidget* front = pages.value(index, nullptr);
     if (front)
@@ -73,13 +75,13 @@ void TabContainer::bringToFront(int index)
     }
 }
 
-void TabContainer::placeTabBar()
+void QtTabContainer::placeTabBar()
 {
     const QSize hint = bar->sizeHint();
     bar->setGeometry(0, 0, qMin(hint.width(), width()), hint.height());
 }
 
-void TabContainer::resizeEvent(QResizeEvent* event)
+void QtTabContainer::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     for (QWidget* each : std::as_const(pages))
@@ -87,7 +89,7 @@ void TabContainer::resizeEvent(QResizeEvent* event)
     placeTabBar();
 }
 
-void TabContainer::paintEvent(QPaintEvent*)
+void QtTabContainer::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
     QStyleOptionTabWidgetFrame frame;
@@ -100,3 +102,5 @@ void TabContainer::paintEvent(QPaintEvent*)
     frame.rect = rect().adjusted(0, bar->height() - overlap, 0, 0);
     painter.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
 }
+
+} // namespace toolkit::qt

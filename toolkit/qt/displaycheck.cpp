@@ -9,6 +9,8 @@
 #include <cstring>
 #include <utility>
 
+namespace toolkit::qt {
+
 namespace {
 
 struct HeldMessage {
@@ -75,3 +77,5 @@ void DisplayCheck::passed()
         qt_message_output(message.type, context, message.text);
     }
 }
+
+} // namespace toolkit::qt

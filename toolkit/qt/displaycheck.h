@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace toolkit::qt {
+
 // Watches the application object connect to the window system. Qt reports a
 // missing or unreachable display in several lines and then aborts; while a
 // check is in force that becomes one line naming the display and exit status 1.
@@ -21,3 +23,5 @@ private:
     QtMessageHandler previous = nullptr;
     bool watching = false;
 };
+
+} // namespace toolkit::qt

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace toolkit::qt {
+
 Shape::Shape(QWidget* parent)
     : QWidget(parent)
 {
@@ -16,3 +18,5 @@ void Shape::paintEvent(QPaintEvent*)
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
+
+} // namespace toolkit::qt

@@ -1,0 +1,255 @@
+#include "qtform.h"
+
+#include "fonts.h"
+#include "qtlabel.h"
+#include "qtlistbox.h"
+#include "qttabcontainer.h"
+#include "shape.h"
+#include "text.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHash>
+#include <QPushButton>
+#include <QSessionManager>
+#include <QTabBar>
+
+#include <map>
+
+namespace toolkit {
+
+std::unique_ptr<Form> Form::create(const FormDesign& design)
+{
+    return std::make_unique<qt::QtForm>(design);
+}
+
+namespace qt {
+
+namespace {
+
+QString objectNameOf(std::string_view name, Index index)
+{
+    return index == noIndex ? toQString(name)
+                            : QStringLiteral("%1(%2)").arg(toQString(name)).arg(index);
+}
+
+QRect pixels(const ControlDesign& control)
+{
+    const PixelRect place = pixelsOf(control);
+    return {place.left, place.top, place.width, place.height};
+}
+
+QColor colourOf(Colour colour)
+{
+    return {colour.red, colour.green, colour.blue};
+}
+
+Qt::Alignment alignmentOf(Align align)
+{
+    // Labels start their text at the top, wrapping downwards inside their box.
+    switch (align) {
+    case Align::Centre:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case Align::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+} // namespace
+
+QtForm::QtForm(const FormDesign& design)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint)
+{
+    setObjectName(toQString(design.name));
+    setWindowTitle(toQString(design.caption));
+    setFixedSize(design.clientWidth / twipsPerPixel, design.clientHeight / twipsPerPixel);
+    if (design.font)
+        setFont(fontFor(*design.font, logicalDpiY()));
+    createControls(design);
+    setTabOrder(design);
+
+    // Ending the desktop session closes the window like any other way of closing it.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (!hasUnloaded() && endSession(manager.allowsInteraction()))
+            manager.release();
+    });
+}
+
+void QtForm::createControls(const FormDesign& design)
+{
+    QHash<QString, QWidget*> containers;
+    // One font per face, shared by the controls drawn in it.
+    std::map<const FontDesign*, QFont> fonts;
+
+    for (const ControlDesign& control : design.controls) {
+        QWidget* container = this;
+        if (!control.container.empty()) {
+            container = containers.value(toQString(control.container));
+            if (auto* tabs = qobject_cast<QtTabContainer*>(container))
+                container = tabs->page(control.page);
+            Q_ASSERT(container);
+        }
+
+        const QString caption = toQString(control.caption);
+        const QString name = objectNameOf(control.name, control.index);
+        QWidget* widget = nullptr;
+        switch (control.kind) {
+        case Kind::TabContainer: {
+            auto* tabs = new QtTabContainer(container);
+            tabs->setGeometry(pixels(control));
+            for (const Text tab : control.items)
+                tabs->addPage(toQString(tab));
+            tabs->tabBar()->setAccessibleName(toQString(control.accessibleName));
+            addControl(control.name, control.index, static_cast<TabContainer*>(tabs));
+            containers.insert(name, tabs);
+            widget = tabs;
+            break;
+        }
+        case Kind::CommandButton: {
+            auto* button = new QPushButton(caption, container);
+            button->setAutoDefault(false);
+            button->setAccessibleName(caption);
+            connect(button, &QPushButton::clicked, this,
+                    [this, control] { raiseClick(control.name, control.index); });
+            widget = button;
+            break;
+        }
+        case Kind::Label: {
+            auto* label = new QtLabel(caption, container);
+            label->setWordWrap(true);
+            label->setAlignment(alignmentOf(control.align));
+            if (control.foreColour)
+                label->setForeColour(*control.foreColour);
+            addControl(control.name, control.index, static_cast<Label*>(label));
+            widget = label;
+            break;
+        }
+        case Kind::Frame: {
+            // A plain etched border with no caption. (A group box would be drawn from
+            // an image, loading the image plugins just for this.)
+            auto* frame = new QFrame(container);
+            frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+            containers.insert(name, frame);
+            widget = frame;
+            break;
+        }
+        case Kind::ListBox: {
+            auto* list = new QtListBox(container);
+            if (control.backColour || control.foreColour) {
+                QPalette colours = list->palette();
+                if (control.backColour)
+                    colours.setColor(QPalette::Base, colourOf(*control.backColour));
+                if (control.foreColour)
+                    colours.setColor(QPalette::Text, colourOf(*control.foreColour));
+                list->setPalette(colours);
+            }
+            for (const Text item : control.items)
+                list->AddItem(item);
+            // A direct call: the handler runs before the list handles the key itself.
+            list->keyDown = [this, control](KeyCode keyCode, ShiftState shift) {
+                raiseKeyDown(control.name, control.index, keyCode, shift);
+            };
+            addControl(control.name, control.index, static_cast<ListBox*>(list));
+            widget = list;
+            break;
+        }
+        case Kind::Shape:
+            widget = new Shape(container);
+            break;
+        }
+
+        widget->setObjectName(name);
+        if (control.kind != Kind::TabContainer)
+            widget->setGeometry(pixels(control));
+        if (control.font) {
+            auto font = fonts.find(control.font);
+            if (font == fonts.end())
+                font = fonts.emplace(control.font, fontFor(*control.font, logicalDpiY())).first;
+            widget->setFont(font->second);
+        }
+        if (!control.accessibleName.empty() && control.kind != Kind::TabContainer)
+            widget->setAccessibleName(toQString(control.accessibleName));
+        if (!control.accessibleDescription.empty())
+            widget->setAccessibleDescription(toQString(control.accessibleDescription));
+        if (!control.enabled)
+            widget->setEnabled(false);
+    }
+}
+
+void QtForm::setTabOrder(const FormDesign& design)
+{
+    std::map<int, QWidget*> focusable;
+    for (const ControlDesign& control : design.controls) {
+        QWidget* widget = controlOf(*this, control.name, control.index);
+        if (auto* tabs = qobject_cast<QtTabContainer*>(widget))
+            widget = tabs->tabBar();
+        if (control.tabIndex != noTabIndex && widget->focusPolicy() != Qt::NoFocus)
+            focusable.emplace(control.tabIndex, widget);
+    }
+    QWidget* previous = nullptr;
+    for (const auto& [tabIndex, widget] : focusable) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+    // The focus starts on the first control in tab order that takes it.
+    for (const auto& [tabIndex, widget] : focusable) {
+        if (widget->isEnabled()) {
+            widget->setFocus();
+            break;
+        }
+    }
+}
+
+void QtForm::showWindow()
+{
+    QWidget::show();
+}
+
+bool QtForm::close()
+{
+    return QWidget::close();
+}
+
+bool QtForm::isVisible() const
+{
+    return QWidget::isVisible();
+}
+
+bool QtForm::endSession(bool interactionAllowed)
+{
+    // The farewell is a message box: without the session's leave to show it, stay quiet.
+    if (!interactionAllowed)
+        return false;
+    close();
+    return true;
+}
+
+void QtForm::closeEvent(QCloseEvent* event)
+{
+    // Every way of closing says goodbye once.
+    if (raiseUnload())
+        event->accept();
+    else
+        event->ignore();
+}
+
+QWidget* widgetOf(const Form& form)
+{
+    return const_cast<QtForm*>(&dynamic_cast<const QtForm&>(form));
+}
+
+QWidget* controlOf(const Form& form, std::string_view name, Index index)
+{
+    return widgetOf(form)->findChild<QWidget*>(objectNameOf(name, index));
+}
+
+} // namespace qt
+
+} // namespace toolkit

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "form.h"
+
+#include <QWidget>
+
+namespace toolkit::qt {
+
+// The window as a Qt widget, with every control of its design inside it.
+class QtForm : public QWidget, public Form {
+    Q_OBJECT
+
+public:
+    explicit QtForm(const FormDesign& design);
+
+    bool close() override;
+    bool isVisible() const override;
+
+    // The desktop session is ending: closes the window, farewell included, when
+    // the session lets the program talk to the user. Returns whether it did.
+    bool endSession(bool interactionAllowed);
+
+protected:
+    void showWindow() override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls(const FormDesign& design);
+    void setTabOrder(const FormDesign& design);
+};
+
+// The widget of a window made on this platform.
+QWidget* widgetOf(const Form& form);
+// The control of that name and index, e.g. "List1(0)" is controlOf(form, "List1", 0).
+QWidget* controlOf(const Form& form, std::string_view name, Index index = noIndex);
+
+} // namespace toolkit::qt

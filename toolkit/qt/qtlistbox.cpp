@@ -1,0 +1,132 @@
+#include "qtlistbox.h"
+
+#include "keycodes.h"
+#include "text.h"
+
+#include <QAbstractListModel>
+#include <QKeyEvent>
+
+#include <vector>
+
+namespace toolkit::qt {
+
+class ListRows : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent) const override
+    {
+        return parent.isValid() ? 0 : int(texts.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+            return {};
+        return texts[std::size_t(index.row())];
+    }
+
+    void append(Text text)
+    {
+        const int row = int(texts.size());
+        beginInsertRows({}, row, row);
+        texts.push_back(toQString(text));
+        endInsertRows();
+    }
+
+    void remove(int row)
+    {
+        beginRemoveRows({}, row, row);
+        texts.erase(texts.begin() + row);
+        endRemoveRows();
+    }
+
+    void clear()
+    {
+        beginResetModel();
+        texts.clear();
+        endResetModel();
+    }
+
+    std::vector<QString> texts;
+};
+
+QtListBox::QtListBox(QWidget* parent)
+    : QListView(parent)
+    , rows(new ListRows(this))
+{
+    setModel(rows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every row is one line of the same font; this keeps long lists cheap to lay out.
+    setUniformItemSizes(true);
+}
+
+Row QtListBox::ListCount() const
+{
+    return static_cast<Row>(rows->texts.size());
+}
+
+Text QtListBox::List(Row row) const
+{
+    if (row < 0 || std::size_t(row) >= rows->texts.size())
+        return {};
+    return viewOf(rows->texts[std::size_t(row)]);
+}
+
+Row QtListBox::ListIndex() const
+{
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? noRow : static_cast<Row>(selected.constFirst().row());
+}
+
+void QtListBox::setListIndex(Row row)
+{
+    if (row == noRow)
+        selectionModel()->clearSelection();
+    else
+        selectionModel()->setCurrentIndex(rows->index(row), QItemSelectionModel::ClearAndSelect);
+}
+
+bool QtListBox::AddItem(Text text)
+{
+    if (ListCount() >= MaxCount)
+        return false;
+    rows->append(text);
+    return true;
+}
+
+void QtListBox::RemoveItem(Row row)
+{
+    if (row < 0 || row >= ListCount())
+        return;
+    const bool wasSelected = row == ListIndex();
+    rows->remove(row);
+    // Qt selects the neighbour it moves its cursor to; a removed selection leaves none.
+    if (wasSelected)
+        selectionModel()->clearSelection();
+}
+
+void QtListBox::Clear()
+{
+    rows->clear();
+}
+
+void QtListBox::keyPressEvent(QKeyEvent* event)
+{
+    if (keyDown)
+        keyDown(keyCodeFor(event->key()), shiftStateFor(event->modifiers()));
+
+    // Qt parks its cursor on the first row when a list takes the focus, so its
+    // first Down would skip that row. With nothing selected, the first move
+    // selects the first row, wherever the cursor is.
+    const int key = event->key();
+    const bool firstMove = key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_Home;
+    if (firstMove && ListCount() > 0 && ListIndex() == noRow) {
+        setListIndex(0);
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+} // namespace toolkit::qt

@@ -1,0 +1,8 @@
+#include "sound.h"
+
+#include <QApplication>
+
+void toolkit::Sound::play()
+{
+    QApplication::beep();
+}
