@@ -10,8 +10,8 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QWidget window;
-    window.setFixedSize(design::clientWidth / design::twipsPerPixel,
-                        design::clientHeight / design::twipsPerPixel);
+    window.setFixedSize(design::form1.clientWidth / toolkit::twipsPerPixel,
+                        design::form1.clientHeight / toolkit::twipsPerPixel);
     FirstFrame::watch(&window);
     window.show();
     return application.exec();

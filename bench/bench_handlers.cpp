@@ -1,5 +1,7 @@
+#include "form.h"
 #include "form1.h"
-#include "listbox.h"
+#include "qtform.h"
+#include "qtlistbox.h"
 #include "ratioreporter.h"
 #include "readpass.h"
 
@@ -15,34 +17,36 @@
 
 namespace {
 
-constexpr int fullList = ListBox::MaxCount;
+constexpr int fullList = toolkit::ListBox::MaxCount;
 
 struct Window {
     Window()
     {
         form.show();
         QCoreApplication::processEvents();
-        force = form.findChild<ListBox*>(QStringLiteral("List1(0)"));
-        units = form.findChild<ListBox*>(QStringLiteral("List3(0)"));
-        add = form.findChild<QPushButton*>(QStringLiteral("Command2(0)"));
-        clear = form.findChild<QPushButton*>(QStringLiteral("Command3(0)"));
-        units->setCurrentRow(4); // Knight
+        using toolkit::qt::controlOf;
+        force = qobject_cast<toolkit::qt::QtListBox*>(controlOf(form.form(), "List1", 0));
+        units = &form.form().listBox("List3", 0);
+        add = qobject_cast<QPushButton*>(controlOf(form.form(), "Command2", 0));
+        clear = qobject_cast<QPushButton*>(controlOf(form.form(), "Command3", 0));
+        units->setListIndex(4); // Knight
     }
 
     // Puts the list at exactly this many entries, every unit name in turn.
     void fill(int entries)
     {
-        while (force->count() > entries)
-            force->RemoveItem(static_cast<qint16>(force->count() - 1));
-        while (force->count() < entries)
-            force->AddItem(units->List(static_cast<qint16>(force->count() % units->count())));
+        while (force->ListCount() > entries)
+            force->RemoveItem(static_cast<toolkit::Row>(force->ListCount() - 1));
+        while (force->ListCount() < entries)
+            force->AddItem(
+                units->List(static_cast<toolkit::Row>(force->ListCount() % units->ListCount())));
         // Let the list lay itself out, as it would between two user actions.
         QCoreApplication::processEvents();
     }
 
     Form1 form;
-    ListBox* force = nullptr;
-    ListBox* units = nullptr;
+    toolkit::qt::QtListBox* force = nullptr;
+    toolkit::ListBox* units = nullptr;
     QPushButton* add = nullptr;
     QPushButton* clear = nullptr;
 };
@@ -82,7 +86,7 @@ void deleteHandler(benchmark::State& state)
     w.fill(entries);
     for (auto _ : state) {
         state.PauseTiming();
-        w.force->setCurrentRow(entries / 2);
+        w.force->setListIndex(static_cast<toolkit::Row>(entries / 2));
         state.ResumeTiming();
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
         QApplication::sendEvent(w.force, &press);
@@ -101,7 +105,7 @@ void clearAndRefill(benchmark::State& state)
     for (auto _ : state) {
         w.clear->click();
         for (int row = 0; row < entries; ++row)
-            w.force->AddItem(w.units->List(static_cast<qint16>(row % w.units->count())));
+            w.force->AddItem(w.units->List(static_cast<toolkit::Row>(row % w.units->ListCount())));
         state.PauseTiming();
         QCoreApplication::processEvents();
         state.ResumeTiming();

@@ -1,5 +1,4 @@
-#include "label.h"
-#include "listbox.h"
+#include "qtlistbox.h"
 #include "ratioreporter.h"
 #include "readpass.h"
 #include "tally.h"
@@ -7,6 +6,7 @@
 #include <QApplication>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -14,23 +14,23 @@ namespace {
 struct FullForce {
     FullForce()
     {
-        QStringList names;
+        std::vector<std::u16string_view> names;
         for (int race = 0; race < raceCount; ++race) {
-            for (const QString& name : unitNamesOf(race)) {
+            for (const std::u16string_view name : unitNamesOf(race)) {
                 raceLists[race].AddItem(name);
-                names.append(name);
+                names.push_back(name);
             }
         }
-        names.append(QString());
+        names.emplace_back();
         module->buildcatalogue({&raceLists[0], &raceLists[1], &raceLists[2], &raceLists[3]});
 
-        for (int row = 0; row < ListBox::MaxCount; ++row)
-            list.AddItem(names[row % names.size()]);
+        for (int row = 0; row < toolkit::ListBox::MaxCount; ++row)
+            list.AddItem(names[std::size_t(row) % names.size()]);
         controls.List1 = {&list, &list};
     }
 
-    std::array<ListBox, raceCount> raceLists;
-    ListBox list;
+    std::array<toolkit::qt::QtListBox, raceCount> raceLists;
+    toolkit::qt::QtListBox list;
     std::unique_ptr<Module1> module = std::make_unique<Module1>();
     ForceControls controls;
 };

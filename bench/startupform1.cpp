@@ -1,23 +1,15 @@
-#include "displaycheck.h"
+#include "application.h"
 #include "firstframe.h"
 #include "form1.h"
 #include "identity.h"
-
-#include <QApplication>
+#include "qtform.h"
 
 // The program's own start, as in main.cpp, up to the window's first frame.
 int main(int, char* argv[])
 {
-    char* nameOnly[] = {argv[0], nullptr};
-    int argc = 1;
-
-    DisplayCheck displayCheck(nameOnly[0]);
-    QApplication application(argc, nameOnly);
-    displayCheck.passed();
-
-    setUpApplication(application);
+    toolkit::Application application(argv[0], identity());
     Form1 window;
-    FirstFrame::watch(&window);
+    FirstFrame::watch(toolkit::qt::widgetOf(window.form()));
     window.show();
     return application.exec();
 }

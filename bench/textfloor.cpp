@@ -2,12 +2,13 @@
 #include "firstframe.h"
 #include "fonts.h"
 #include "form1design.h"
+#include "text.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <QWidget>
 
-#include <array>
+#include <map>
 
 // What showing this much text costs: one plain window of the main window's
 // size that paints every text the main window shows on opening, in the same
@@ -15,21 +16,26 @@
 
 namespace {
 
-using design::ControlDesign;
-using design::pixels;
-using design::textOf;
+using toolkit::ControlDesign;
+using toolkit::qt::toQString;
+
+QRect pixels(const ControlDesign& control)
+{
+    const toolkit::PixelRect place = toolkit::pixelsOf(control);
+    return {place.left, place.top, place.width, place.height};
+}
 
 int alignmentOf(const ControlDesign& control)
 {
-    if (control.kind == design::Kind::CommandButton)
+    if (control.kind == toolkit::Kind::CommandButton)
         return Qt::AlignCenter;
     const int wrap = Qt::TextWordWrap | Qt::AlignTop;
     switch (control.align) {
-    case design::Align::Centre:
+    case toolkit::Align::Centre:
         return wrap | Qt::AlignHCenter;
-    case design::Align::Right:
+    case toolkit::Align::Right:
         return wrap | Qt::AlignRight;
-    case design::Align::Left:
+    case toolkit::Align::Left:
         break;
     }
     return wrap | Qt::AlignLeft;
@@ -41,16 +47,18 @@ class TextFloor : public QWidget {
 public:
     TextFloor()
     {
-        setWindowTitle(textOf(design::formCaption));
-        setFixedSize(design::clientWidth / design::twipsPerPixel,
-                     design::clientHeight / design::twipsPerPixel);
-        registerFontSubstitutes();
-        setFont(windowFont(logicalDpiY()));
+        setWindowTitle(toQString(design::form1.caption));
+        setFixedSize(design::form1.clientWidth / toolkit::twipsPerPixel,
+                     design::form1.clientHeight / toolkit::twipsPerPixel);
+        setFont(toolkit::qt::fontFor(*design::form1.font, logicalDpiY()));
         // One font per face, made once, as the window makes them.
-        using enum design::Face;
-        for (const design::Face face : {Default, Caption, Total, Heading, UnitList})
-            faces[int(face)] = fontFor(face, font(), logicalDpiY());
-        units = unitNamesOf(0);
+        faces[nullptr] = font();
+        for (const ControlDesign& control : design::form1.controls) {
+            if (control.font && !faces.contains(control.font))
+                faces[control.font] = toolkit::qt::fontFor(*control.font, logicalDpiY());
+        }
+        for (const std::u16string_view unit : unitNamesOf(0))
+            units.append(toQString(unit));
     }
 
 protected:
@@ -58,39 +66,43 @@ protected:
     {
         QPainter painter(this);
         QPoint tabs, frame;
-        for (const ControlDesign& control : design::form1Design) {
+        for (const ControlDesign& control : design::form1.controls) {
             // Places inside the first tab page and the frame are relative to them.
             QRect box = pixels(control);
-            if (control.container == design::Container::Tab0)
+            if (control.container == "SSTab1") {
+                if (control.page != 0)
+                    continue; // on a page not shown
                 box.translate(tabs);
-            else if (control.container == design::Container::Frame1)
+            } else if (control.container == "Frame1") {
                 box.translate(frame);
-            else if (control.container != design::Container::Client)
-                continue; // on a page not shown
+            }
 
-            painter.setFont(faces[int(control.face)]);
-            painter.setPen(control.redText ? Qt::red : Qt::black);
+            painter.setFont(faces[control.font]);
+            const bool coloured = control.kind == toolkit::Kind::Label && control.foreColour;
+            painter.setPen(coloured ? QColor(control.foreColour->red, control.foreColour->green,
+                                             control.foreColour->blue)
+                                    : QColor(Qt::black));
             switch (control.kind) {
-            case design::Kind::TabContainer: {
+            case toolkit::Kind::TabContainer: {
                 tabs = box.topLeft();
                 int left = box.left();
-                for (const std::string_view caption : design::tabCaptions) {
-                    const QString text = textOf(caption);
+                for (const std::u16string_view caption : control.items) {
+                    const QString text = toQString(caption);
                     const int width = painter.fontMetrics().horizontalAdvance(text) + 16;
                     painter.drawText(QRect(left, box.top(), width, 20), Qt::AlignCenter, text);
                     left += width;
                 }
                 break;
             }
-            case design::Kind::Frame:
+            case toolkit::Kind::Frame:
                 frame = box.topLeft();
                 break;
-            case design::Kind::ListBox:
-                if (control.container == design::Container::Tab0)
+            case toolkit::Kind::ListBox:
+                if (control.container == "SSTab1")
                     paintRows(painter, box.adjusted(3, 2, -2, -2));
                 break;
             default:
-                painter.drawText(box, alignmentOf(control), textOf(control.caption));
+                painter.drawText(box, alignmentOf(control), toQString(control.caption));
                 break;
             }
         }
@@ -110,7 +122,7 @@ private:
         }
     }
 
-    std::array<QFont, 5> faces;
+    std::map<const toolkit::FontDesign*, QFont> faces;
     QStringList units;
 };
 
