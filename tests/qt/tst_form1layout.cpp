@@ -1,8 +1,10 @@
 #include "form1.h"
-#include "label.h"
-#include "listbox.h"
-#include "shape.h"
-#include "tabcontainer.h"
+#include "identity.h"
+#include "qtapplication.h"
+#include "qtform.h"
+#include "qtlabel.h"
+#include "qtlistbox.h"
+#include "qttabcontainer.h"
 
 #include <QApplication>
 #include <QHash>
@@ -13,7 +15,16 @@
 
 #include <memory>
 
+using toolkit::qt::QtLabel;
+using toolkit::qt::QtListBox;
+using toolkit::qt::QtTabContainer;
+
 namespace {
+
+QString text(toolkit::Text text)
+{
+    return QStringView(text).toString();
+}
 
 // Where a control sits and what it looks like, written out in pixels from the
 // window's design tables (twips / 15).
@@ -82,19 +93,21 @@ private slots:
 private:
     template <typename T = QWidget> T* control(const QString& name) const
     {
-        T* widget = form->findChild<T*>(name);
+        T* widget = formWidget->findChild<T*>(name);
         if (!widget)
             qFatal("no control named %s", qPrintable(name));
         return widget;
     }
-    TabContainer* tabs() const { return control<TabContainer>(QStringLiteral("SSTab1")); }
+    QtTabContainer* tabs() const { return control<QtTabContainer>(QStringLiteral("SSTab1")); }
 
     std::unique_ptr<Form1> form;
+    QWidget* formWidget = nullptr;
 };
 
 void TestForm1Layout::init()
 {
     form = std::make_unique<Form1>();
+    formWidget = toolkit::qt::widgetOf(form->form());
 }
 
 void TestForm1Layout::cleanup()
@@ -104,13 +117,13 @@ void TestForm1Layout::cleanup()
 
 void TestForm1Layout::window()
 {
-    QCOMPARE(form->windowTitle(), QStringLiteral("Zorvan Calculator 0.1a by Kalmerid"));
-    QCOMPARE(form->size(), QSize(684, 478));
-    QCOMPARE(form->minimumSize(), QSize(684, 478));
-    QCOMPARE(form->maximumSize(), QSize(684, 478));
-    QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QVERIFY(form->windowFlags() & Qt::WindowCloseButtonHint);
-    const QIcon icon = form->windowIcon();
+    QCOMPARE(formWidget->windowTitle(), QStringLiteral("Zorvan Calculator 0.1a by Kalmerid"));
+    QCOMPARE(formWidget->size(), QSize(684, 478));
+    QCOMPARE(formWidget->minimumSize(), QSize(684, 478));
+    QCOMPARE(formWidget->maximumSize(), QSize(684, 478));
+    QVERIFY(!(formWidget->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(formWidget->windowFlags() & Qt::WindowCloseButtonHint);
+    const QIcon icon = formWidget->windowIcon();
     QVERIFY(!icon.isNull());
     QCOMPARE(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
     // The pixel art: transparent outside the frame, black screen inside it.
@@ -133,7 +146,8 @@ void TestForm1Layout::controls_data()
     QTest::addColumn<QString>("alignment");
     QTest::addColumn<bool>("redText");
 
-    addControl("SSTab1", "Form1", "TabContainer", QRect(8, 8, 297, 329), "", "", 0, 0, "", false);
+    addControl("SSTab1", "Form1", "toolkit::qt::QtTabContainer", QRect(8, 8, 297, 329), "", "", 0,
+               0, "", false);
     addControl("Command2(0)", "Form1", "QPushButton", QRect(16, 344, 137, 41), "Add to Force A", "",
                0, 0, "", false);
     addControl("Command2(1)", "Form1", "QPushButton", QRect(168, 344, 137, 41), "Add to Force B",
@@ -146,18 +160,22 @@ void TestForm1Layout::controls_data()
                "Para remover un solo item lo seleccionas y presionas DELETE/SUPRIMIR", "", 0, 0,
                "left", false);
     addControl("Frame1", "Form1", "QFrame", QRect(312, 0, 369, 473), "", "", 0, 0, "", false);
-    addControl("List3(0)", "SSTab1:0", "QListWidget", QRect(8, 40, 193, 274), "", "Fixedsys", 9,
-               400, "", false);
-    addControl("List3(1)", "SSTab1:1", "QListWidget", QRect(8, 40, 188, 274), "", "Fixedsys", 9,
-               400, "", false);
-    addControl("List3(2)", "SSTab1:2", "QListWidget", QRect(8, 40, 188, 274), "", "Fixedsys", 9,
-               400, "", false);
-    addControl("List3(3)", "SSTab1:3", "QListWidget", QRect(8, 40, 188, 274), "", "Fixedsys", 9,
-               400, "", false);
-    addControl("Shape1(0)", "SSTab1:0", "Shape", QRect(208, 40, 81, 81), "", "", 0, 0, "", false);
-    addControl("Shape1(1)", "SSTab1:1", "Shape", QRect(205, 40, 81, 81), "", "", 0, 0, "", false);
-    addControl("Shape1(2)", "SSTab1:2", "Shape", QRect(205, 40, 81, 81), "", "", 0, 0, "", false);
-    addControl("Shape1(3)", "SSTab1:3", "Shape", QRect(205, 40, 81, 81), "", "", 0, 0, "", false);
+    addControl("List3(0)", "SSTab1:0", "toolkit::qt::QtListBox", QRect(8, 40, 193, 274), "",
+               "Fixedsys", 9, 400, "", false);
+    addControl("List3(1)", "SSTab1:1", "toolkit::qt::QtListBox", QRect(8, 40, 188, 274), "",
+               "Fixedsys", 9, 400, "", false);
+    addControl("List3(2)", "SSTab1:2", "toolkit::qt::QtListBox", QRect(8, 40, 188, 274), "",
+               "Fixedsys", 9, 400, "", false);
+    addControl("List3(3)", "SSTab1:3", "toolkit::qt::QtListBox", QRect(8, 40, 188, 274), "",
+               "Fixedsys", 9, 400, "", false);
+    addControl("Shape1(0)", "SSTab1:0", "toolkit::qt::Shape", QRect(208, 40, 81, 81), "", "", 0, 0,
+               "", false);
+    addControl("Shape1(1)", "SSTab1:1", "toolkit::qt::Shape", QRect(205, 40, 81, 81), "", "", 0, 0,
+               "", false);
+    addControl("Shape1(2)", "SSTab1:2", "toolkit::qt::Shape", QRect(205, 40, 81, 81), "", "", 0, 0,
+               "", false);
+    addControl("Shape1(3)", "SSTab1:3", "toolkit::qt::Shape", QRect(205, 40, 81, 81), "", "", 0, 0,
+               "", false);
     addControl("Label13(3)", "SSTab1:0", "QLabel", QRect(208, 160, 73, 81),
                "Aca irian las fotos y los atributos de cada unidad <In progress>", "", 0, 0,
                "centre", false);
@@ -172,8 +190,8 @@ void TestForm1Layout::controls_data()
                "centre", false);
     addControl("forcea", "Frame1", "QLabel", QRect(8, 16, 177, 25), "Force A", "MS Sans Serif",
                13.5, 700, "centre", false);
-    addControl("List1(0)", "Frame1", "QListWidget", QRect(8, 48, 169, 251), "", "", 0, 0, "",
-               false);
+    addControl("List1(0)", "Frame1", "toolkit::qt::QtListBox", QRect(8, 48, 169, 251), "", "", 0, 0,
+               "", false);
     addControl("Label2", "Frame1", "QLabel", QRect(8, 304, 97, 17), "Total Gold: ", "Book Antiqua",
                9.75, 700, "left", false);
     addControl("totalgold(0)", "Frame1", "QLabel", QRect(112, 304, 57, 17), "0", "Book Antiqua",
@@ -194,8 +212,8 @@ void TestForm1Layout::controls_data()
                "Book Antiqua", 9.75, 700, "left", true);
     addControl("forceb", "Frame1", "QLabel", QRect(184, 16, 177, 25), "Force B", "MS Sans Serif",
                13.5, 700, "centre", false);
-    addControl("List1(1)", "Frame1", "QListWidget", QRect(184, 48, 177, 251), "", "", 0, 0, "",
-               false);
+    addControl("List1(1)", "Frame1", "toolkit::qt::QtListBox", QRect(184, 48, 177, 251), "", "", 0,
+               0, "", false);
     addControl("Label6", "Frame1", "QLabel", QRect(184, 304, 97, 17),
                "Total Gold: ", "Book Antiqua", 9.75, 700, "left", false);
     addControl("totalgold(1)", "Frame1", "QLabel", QRect(304, 304, 57, 17), "0", "Book Antiqua",
@@ -243,7 +261,7 @@ void TestForm1Layout::controls()
         origin = tabs();
     } else {
         expectedParent = origin = container == QLatin1String("Form1")
-                                      ? static_cast<QWidget*>(form.get())
+                                      ? static_cast<QWidget*>(formWidget)
                                       : control(container);
     }
     QCOMPARE(widget->parentWidget(), expectedParent);
@@ -273,7 +291,7 @@ void TestForm1Layout::controls()
 
     if (family.isEmpty()) {
         QVERIFY2(!widget->testAttribute(Qt::WA_SetFont), "uses the window's font");
-        QCOMPARE(widget->font(), form->font());
+        QCOMPARE(widget->font(), formWidget->font());
     } else {
         QCOMPARE(widget->font().family(), installedFace(family));
         QCOMPARE(widget->font().pointSizeF(), points);
@@ -286,14 +304,14 @@ void TestForm1Layout::controls()
         if (redText)
             QCOMPARE(text, QColor(255, 0, 0));
         else if (qobject_cast<QLabel*>(widget))
-            QCOMPARE(text, form->palette().color(group, QPalette::WindowText));
+            QCOMPARE(text, formWidget->palette().color(group, QPalette::WindowText));
     }
 }
 
 void TestForm1Layout::everyControlNamedOnce()
 {
     QStringList names;
-    for (const QWidget* widget : form->findChildren<QWidget*>()) {
+    for (const QWidget* widget : formWidget->findChildren<QWidget*>()) {
         const QString name = widget->objectName();
         if (qobject_cast<QTabBar*>(widget->parentWidget()))
             continue; // the strip's own scroll buttons
@@ -330,10 +348,10 @@ void TestForm1Layout::unitLists()
     QFETCH(QString, first);
     QFETCH(QString, last);
 
-    auto* list = control<ListBox>(QStringLiteral("List3(%1)").arg(race));
+    auto* list = control<QtListBox>(QStringLiteral("List3(%1)").arg(race));
     QCOMPARE(list->ListCount(), qint16(count));
-    QCOMPARE(list->List(0), first);
-    QCOMPARE(list->List(qint16(count - 1)), last);
+    QCOMPARE(text(list->List(0)), first);
+    QCOMPARE(text(list->List(qint16(count - 1))), last);
     QCOMPARE(list->ListIndex(), qint16(-1));
     QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
     for (const QPalette::ColorGroup group : colourGroups) {
@@ -343,9 +361,9 @@ void TestForm1Layout::unitLists()
     QCOMPARE(tabs()->tabBar()->tabText(race), QString::fromLatin1(QTest::currentDataTag()));
     if (race == 0) {
         // Catalogue order, not alphabetical.
-        QCOMPARE(list->List(9), QStringLiteral("Mortar Team"));
-        QCOMPARE(list->List(10), QStringLiteral("Griphon Ryder"));
-        QCOMPARE(list->List(11), QStringLiteral("DragonHawk Rider"));
+        QCOMPARE(text(list->List(9)), QStringLiteral("Mortar Team"));
+        QCOMPARE(text(list->List(10)), QStringLiteral("Griphon Ryder"));
+        QCOMPARE(text(list->List(11)), QStringLiteral("DragonHawk Rider"));
     }
 }
 
@@ -365,8 +383,8 @@ void TestForm1Layout::tabPages()
     QFETCH(qint16, tab);
     QFETCH(QStringList, shown);
 
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    formWidget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(formWidget));
     tabs()->tabBar()->setCurrentIndex(tab);
     QCOMPARE(tabs()->Tab(), tab);
 
@@ -382,17 +400,17 @@ void TestForm1Layout::tabPages()
 
 void TestForm1Layout::selectionsKeptAcrossTabs()
 {
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    auto* human = control<ListBox>(QStringLiteral("List3(0)"));
-    auto* orc = control<ListBox>(QStringLiteral("List3(1)"));
-    human->setCurrentRow(2);
+    formWidget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(formWidget));
+    auto* human = control<QtListBox>(QStringLiteral("List3(0)"));
+    auto* orc = control<QtListBox>(QStringLiteral("List3(1)"));
+    human->setListIndex(2);
     tabs()->setTab(1);
-    orc->setCurrentRow(5);
+    orc->setListIndex(5);
     tabs()->setTab(3);
     tabs()->setTab(0);
     QCOMPARE(human->ListIndex(), qint16(2));
-    QCOMPARE(human->List(human->ListIndex()), QStringLiteral("Footman"));
+    QCOMPARE(text(human->List(human->ListIndex())), QStringLiteral("Footman"));
     QCOMPARE(orc->ListIndex(), qint16(5));
     QCOMPARE(human->ListCount(), qint16(16));
     QCOMPARE(orc->ListCount(), qint16(17));
@@ -418,9 +436,9 @@ void TestForm1Layout::focusChain()
     QFETCH(qint16, tab);
     QFETCH(QStringList, chain);
 
-    form->show();
-    QApplication::setActiveWindow(form.get());
-    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    formWidget->show();
+    QApplication::setActiveWindow(formWidget);
+    QVERIFY(QTest::qWaitForWindowActive(formWidget));
     tabs()->setTab(tab);
     control(QStringLiteral("List1(0)"))->setFocus();
 
@@ -447,9 +465,9 @@ void TestForm1Layout::focusFollowsTheTab()
     QFETCH(qint16, from);
     QFETCH(qint16, to);
 
-    form->show();
-    QApplication::setActiveWindow(form.get());
-    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    formWidget->show();
+    QApplication::setActiveWindow(formWidget);
+    QVERIFY(QTest::qWaitForWindowActive(formWidget));
     tabs()->setTab(from);
     control(QStringLiteral("List3(%1)").arg(from))->setFocus();
 
@@ -462,9 +480,9 @@ void TestForm1Layout::focusFollowsTheTab()
 
 void TestForm1Layout::initialState()
 {
-    form->show();
-    QApplication::setActiveWindow(form.get());
-    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    formWidget->show();
+    QApplication::setActiveWindow(formWidget);
+    QVERIFY(QTest::qWaitForWindowActive(formWidget));
 
     QCOMPARE(focusName(QApplication::focusWidget()), QStringLiteral("List1(0)"));
     QCOMPARE(tabs()->Tab(), qint16(0));
@@ -475,12 +493,13 @@ void TestForm1Layout::initialState()
                      QStringLiteral("0"));
     }
     for (const char* heading : {"forcea", "forceb"}) {
-        auto* label = control<Label>(QString::fromLatin1(heading));
+        auto* label = control<QtLabel>(QString::fromLatin1(heading));
         QVERIFY(!label->testAttribute(Qt::WA_SetPalette));
-        QCOMPARE(label->foreColor(), QLabel().palette().color(QPalette::WindowText));
+        QCOMPARE(label->palette().color(QPalette::WindowText),
+                 QLabel().palette().color(QPalette::WindowText));
     }
     for (const char* force : {"List1(0)", "List1(1)"}) {
-        auto* list = control<ListBox>(QString::fromLatin1(force));
+        auto* list = control<QtListBox>(QString::fromLatin1(force));
         QCOMPARE(list->ListCount(), qint16(0));
         QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
     }
@@ -562,16 +581,16 @@ void TestForm1Layout::totalsShownWhole()
     QFETCH(QString, total);
     QFETCH(QString, largest);
 
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    auto* label = control<Label>(total);
+    formWidget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(formWidget));
+    auto* label = control<QtLabel>(total);
     auto* captionLabel = control<QLabel>(caption);
     const QRect designBox = label->geometry();
     const QFont designFont = label->font();
     if (const QString faces = qEnvironmentVariable("ZORVAN_TEST_FACE"); !faces.isEmpty())
         QCOMPARE(QFontInfo(designFont).family(), faces);
 
-    label->setCaption(largest);
+    label->setCaption(largest.toStdU16String());
     const QFontMetrics metrics(label->font(), label);
     const QRect room = label->contentsRect();
     const int baseline = room.top() + metrics.ascent();
@@ -589,7 +608,7 @@ void TestForm1Layout::totalsShownWhole()
     QCOMPARE(label->geometry().top(), designBox.top());
 
     // A total that fits is shown as designed.
-    label->setCaption(QStringLiteral("4355"));
+    label->setCaption(u"4355");
     QCOMPARE(label->geometry(), designBox);
     QCOMPARE(label->font(), designFont);
     QCOMPARE(label->contentsRect(), label->rect());
@@ -598,11 +617,11 @@ void TestForm1Layout::totalsShownWhole()
 void TestForm1Layout::textsFitTheirBoxes()
 {
     if (const QByteArray dpi = qgetenv("QT_FONT_DPI"); !dpi.isEmpty())
-        QCOMPARE(form->logicalDpiY(), dpi.toInt());
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QCOMPARE(formWidget->logicalDpiY(), dpi.toInt());
+    formWidget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(formWidget));
 
-    for (const QLabel* label : form->findChildren<QLabel*>()) {
+    for (const QLabel* label : formWidget->findChildren<QLabel*>()) {
         const QRect room = label->contentsRect();
         const QFontMetrics metrics(label->font(), label);
         const QRect needed =
@@ -613,7 +632,7 @@ void TestForm1Layout::textsFitTheirBoxes()
         QVERIFY2(needed.width() <= room.width() && needed.height() - unusedDescent <= room.height(),
                  qPrintable(label->objectName()));
     }
-    for (const QPushButton* button : form->findChildren<QPushButton*>()) {
+    for (const QPushButton* button : formWidget->findChildren<QPushButton*>()) {
         QVERIFY2(button->sizeHint().width() <= button->width() &&
                      button->sizeHint().height() <= button->height(),
                  qPrintable(button->objectName()));
@@ -626,9 +645,9 @@ void TestForm1Layout::textsFitTheirBoxes()
     // Every unit name, in its race's list and in a force list.
     for (qint16 race = 0; race < 4; ++race) {
         tabs()->setTab(race);
-        auto* units = control<ListBox>(QStringLiteral("List3(%1)").arg(race));
-        for (ListBox* list : {units, control<ListBox>(QStringLiteral("List1(0)")),
-                              control<ListBox>(QStringLiteral("List1(1)"))}) {
+        auto* units = control<QtListBox>(QStringLiteral("List3(%1)").arg(race));
+        for (QtListBox* list : {units, control<QtListBox>(QStringLiteral("List1(0)")),
+                                control<QtListBox>(QStringLiteral("List1(1)"))}) {
             for (qint16 row = 0; row < units->ListCount(); ++row)
                 if (list != units)
                     list->AddItem(units->List(row));
@@ -636,14 +655,22 @@ void TestForm1Layout::textsFitTheirBoxes()
             const int margin = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
             const QFontMetrics metrics(list->font(), list);
             for (qint16 row = 0; row < list->ListCount(); ++row)
-                QVERIFY2(metrics.horizontalAdvance(list->List(row)) + margin <=
+                QVERIFY2(metrics.horizontalAdvance(text(list->List(row))) + margin <=
                              list->viewport()->width(),
-                         qPrintable(list->List(row)));
+                         qPrintable(text(list->List(row))));
             if (list != units)
                 list->Clear();
         }
     }
 }
 
-QTEST_MAIN(TestForm1Layout)
+int main(int argc, char** argv)
+{
+    // The window takes its icon from the application, as the program's does.
+    QApplication application(argc, argv);
+    toolkit::qt::applyIdentity(application, identity());
+    TestForm1Layout test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_form1layout.moc"

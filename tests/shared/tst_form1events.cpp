@@ -1,509 +1,372 @@
+#include "driver.h"
 #include "form1.h"
 #include "label.h"
 #include "listbox.h"
 #include "messagebox.h"
 #include "sound.h"
 #include "tabcontainer.h"
-
-#include <QAccessible>
-#include <QApplication>
-#include <QCloseEvent>
-#include <QPushButton>
-#include <QTabBar>
-#include <QTest>
+#include "testing.h"
 
 #include <memory>
 
+using toolkit::ListBox;
+namespace MessageBox = toolkit::MessageBox;
+namespace Sound = toolkit::Sound;
+
 namespace {
-constexpr QRgb green = qRgb(0, 255, 0);
-constexpr QRgb red = qRgb(255, 0, 0);
-constexpr QRgb blue = qRgb(0, 0, 255);
-} // namespace
 
-class TestForm1Events : public QObject {
-    Q_OBJECT
-
-private slots:
-    void init();
-    void cleanup();
-
-    void addFootman();
-    void addTwice();
-    void addWithNothingSelected();
-    void addUsesOnlyTheTabInFront();
-    void addToFullList();
-    void clearEmptyForce();
-    void clearLeavesOtherForce();
-    void deleteSelectedEntry_data();
-    void deleteSelectedEntry();
-    void deleteWithoutSelection_data();
-    void deleteWithoutSelection();
-    void deleteSelectedByScreenReader();
-    void anyKeyUpdates_data();
-    void anyKeyUpdates();
-    void firstMoveSelectsFirstRow_data();
-    void firstMoveSelectsFirstRow();
-    void otherEventsChangeNothing();
-    void farewellText();
-    void closingShowsFarewellOnce_data();
-    void closingShowsFarewellOnce();
-
-private:
-    template <typename T = QWidget> T* control(const QString& name) const
+// The program's window, shown, with the message box and the sound recorded.
+class Window {
+public:
+    Window()
     {
-        T* widget = form->findChild<T*>(name);
-        if (!widget)
-            qFatal("no control named %s", qPrintable(name));
-        return widget;
+        MessageBox::setTestAnswer(MessageBox::Ok);
+        MessageBox::clearTestRecord();
+        Sound::setTestRecording(true);
+        Sound::clearTestRecord();
+        form1 = std::make_unique<Form1>();
+        form1->show();
+        driver = Driver::create(form());
     }
-    ListBox* units(int race) const
+    ~Window()
     {
-        return control<ListBox>(QStringLiteral("List3(%1)").arg(race));
+        driver.reset();
+        form1.reset();
+        MessageBox::setTestAnswer(std::nullopt);
+        MessageBox::clearTestRecord();
+        Sound::setTestRecording(false);
     }
-    ListBox* force(int index) const
+
+    toolkit::Form& form() const { return form1->form(); }
+    ListBox& units(int race) const { return form().listBox("List3", toolkit::Index(race)); }
+    ListBox& force(int index) const { return form().listBox("List1", toolkit::Index(index)); }
+    Texts entries(int index) const
     {
-        return control<ListBox>(QStringLiteral("List1(%1)").arg(index));
+        Texts texts;
+        for (toolkit::Row row = 0; row < force(index).ListCount(); ++row)
+            texts.emplace_back(force(index).List(row));
+        return texts;
     }
-    QStringList entries(int index) const;
     // Food, lumber, gold and CV as shown.
-    QStringList totals(int index) const;
-    QRgb heading(int index) const;
-    void bringToFront(int race);
-    void add(int index)
+    Texts totals(int index) const
     {
-        QTest::mouseClick(control(QStringLiteral("Command2(%1)").arg(index)), Qt::LeftButton);
+        Texts texts;
+        for (const char* total : {"totalfood", "totallumber", "totalgold", "totalcv"})
+            texts.push_back(form().label(total, toolkit::Index(index)).caption());
+        return texts;
     }
-    void clear(int index)
+    toolkit::Colour heading(int index) const
     {
-        QTest::mouseClick(control(QStringLiteral("Command3(%1)").arg(index)), Qt::LeftButton);
+        return form().label(index == 0 ? "forcea" : "forceb").foreColour();
+    }
+    void bringToFront(int race) const
+    {
+        driver->chooseTab("SSTab1", toolkit::Index(race));
+        CHECK(form().tabContainer("SSTab1").Tab() == race);
+    }
+    void add(int index) const { driver->click("Command2", toolkit::Index(index)); }
+    void clear(int index) const { driver->click("Command3", toolkit::Index(index)); }
+    // A key pressed in a force list.
+    void press(int index, toolkit::KeyCode key, toolkit::ShiftState shift = 0) const
+    {
+        driver->focus("List1", toolkit::Index(index));
+        driver->press(key, shift);
     }
 
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<Form1> form1;
+    std::unique_ptr<Driver> driver;
 };
 
-void TestForm1Events::init()
-{
-    MessageBox::setTestAnswer(MessageBox::Ok);
-    MessageBox::clearTestRecord();
-    Sound::setTestRecording(true);
-    Sound::clearTestRecord();
-    form = std::make_unique<Form1>();
-    form->show();
-    QApplication::setActiveWindow(form.get());
-    QVERIFY(QTest::qWaitForWindowActive(form.get()));
-}
+const Texts zeros{u"0", u"0", u"0", u"0"};
+constexpr toolkit::KeyCode Delete = 46;
 
-void TestForm1Events::cleanup()
-{
-    form.reset();
-    MessageBox::setTestAnswer(std::nullopt);
-    MessageBox::clearTestRecord();
-    Sound::setTestRecording(false);
-}
+} // namespace
 
-QStringList TestForm1Events::entries(int index) const
+TEST_CASE("Add Footman")
 {
-    QStringList texts;
-    for (qint16 row = 0; row < force(index)->ListCount(); ++row)
-        texts.append(force(index)->List(row));
-    return texts;
-}
-
-QStringList TestForm1Events::totals(int index) const
-{
-    QStringList texts;
-    for (const char* total : {"totalfood", "totallumber", "totalgold", "totalcv"})
-        texts.append(
-            control<QLabel>(QStringLiteral("%1(%2)").arg(QLatin1String(total)).arg(index))->text());
-    return texts;
-}
-
-QRgb TestForm1Events::heading(int index) const
-{
-    // The colour holds whether or not the window is active; 0 where the groups differ.
-    const QPalette colours =
-        control<Label>(QLatin1String(index == 0 ? "forcea" : "forceb"))->palette();
-    const QRgb active = colours.color(QPalette::Active, QPalette::WindowText).rgb();
-    for (const auto group : {QPalette::Inactive, QPalette::Disabled}) {
-        if (colours.color(group, QPalette::WindowText).rgb() != active)
-            return 0;
-    }
-    return active;
-}
-
-void TestForm1Events::bringToFront(int race)
-{
-    QTabBar* tabs = control<TabContainer>(QStringLiteral("SSTab1"))->tabBar();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(race).center());
-    QCOMPARE(control<TabContainer>(QStringLiteral("SSTab1"))->Tab(), qint16(race));
-}
-
-void TestForm1Events::addFootman()
-{
-    units(0)->setCurrentRow(2);
-    add(0);
-    QCOMPARE(entries(0), QStringList{"Footman"});
-    QCOMPARE(totals(0), (QStringList{"2", "0", "135", "4355"}));
-    QCOMPARE(totals(1), (QStringList{"0", "0", "0", "0"}));
-    QCOMPARE(heading(0), green);
-    QCOMPARE(heading(1), red);
+    const Window w;
+    w.units(0).setListIndex(2);
+    w.add(0);
+    CHECK(w.entries(0) == Texts{u"Footman"});
+    CHECK(w.totals(0) == Texts{u"2", u"0", u"135", u"4355"});
+    CHECK(w.totals(1) == zeros);
+    CHECK(w.heading(0) == green);
+    CHECK(w.heading(1) == red);
     // The unit stays selected; no entry of the force list is.
-    QCOMPARE(units(0)->ListIndex(), qint16(2));
-    QCOMPARE(force(0)->ListIndex(), qint16(-1));
+    CHECK(w.units(0).ListIndex() == 2);
+    CHECK(w.force(0).ListIndex() == -1);
 }
 
-void TestForm1Events::addTwice()
+TEST_CASE("Add twice")
 {
-    units(0)->setCurrentRow(0);
-    add(1);
-    add(1);
-    QCOMPARE(entries(1), (QStringList{"Peasant", "Peasant"}));
-    QCOMPARE(totals(1), (QStringList{"2", "0", "150", "1210"}));
-    QCOMPARE(heading(0), red);
-    QCOMPARE(heading(1), green);
-    add(0);
-    add(0);
-    QCOMPARE(heading(0), blue);
-    QCOMPARE(heading(1), blue);
+    const Window w;
+    w.units(0).setListIndex(0);
+    w.add(1);
+    w.add(1);
+    CHECK(w.entries(1) == Texts{u"Peasant", u"Peasant"});
+    CHECK(w.totals(1) == Texts{u"2", u"0", u"150", u"1210"});
+    CHECK(w.heading(0) == red);
+    CHECK(w.heading(1) == green);
+    w.add(0);
+    w.add(0);
+    CHECK(w.heading(0) == blue);
+    CHECK(w.heading(1) == blue);
 }
 
-void TestForm1Events::addWithNothingSelected()
+TEST_CASE("Add with nothing selected")
 {
-    add(0);
-    QCOMPARE(entries(0), QStringList{QString()});
-    QCOMPARE(totals(0), (QStringList{"0", "0", "0", "0"}));
-    QCOMPARE(heading(0), blue);
-    QCOMPARE(heading(1), blue);
+    const Window w;
+    w.add(0);
+    CHECK(w.entries(0) == Texts{u""});
+    CHECK(w.totals(0) == zeros);
+    CHECK(w.heading(0) == blue);
+    CHECK(w.heading(1) == blue);
 }
 
-void TestForm1Events::addUsesOnlyTheTabInFront()
+TEST_CASE("Add uses only the tab in front")
 {
-    units(0)->setCurrentRow(2);
-    bringToFront(1);
-    add(1);
-    QCOMPARE(entries(1), QStringList{QString()});
-    QCOMPARE(totals(1), (QStringList{"0", "0", "0", "0"}));
+    const Window w;
+    w.units(0).setListIndex(2);
+    w.bringToFront(1);
+    w.add(1);
+    CHECK(w.entries(1) == Texts{u""});
+    CHECK(w.totals(1) == zeros);
 
-    bringToFront(0);
-    QCOMPARE(units(0)->ListIndex(), qint16(2));
-    add(1);
-    QCOMPARE(entries(1), (QStringList{QString(), "Footman"}));
-    QCOMPARE(totals(1), (QStringList{"2", "0", "135", "4355"}));
+    w.bringToFront(0);
+    CHECK(w.units(0).ListIndex() == 2);
+    w.add(1);
+    CHECK(w.entries(1) == Texts{u"", u"Footman"});
+    CHECK(w.totals(1) == Texts{u"2", u"0", u"135", u"4355"});
 
-    bringToFront(3);
-    units(3)->setCurrentRow(11);
-    add(0);
-    QCOMPARE(entries(0), QStringList{"Hippogryph Rider"});
-    QCOMPARE(totals(0), (QStringList{"4", "0", "0", "11823"}));
-    QCOMPARE(heading(0), green);
+    w.bringToFront(3);
+    w.units(3).setListIndex(11);
+    w.add(0);
+    CHECK(w.entries(0) == Texts{u"Hippogryph Rider"});
+    CHECK(w.totals(0) == Texts{u"4", u"0", u"0", u"11823"});
+    CHECK(w.heading(0) == green);
 }
 
-void TestForm1Events::addToFullList()
+TEST_CASE("Add to a full list")
 {
-    ListBox* list = force(0);
-    for (int row = 0; row < ListBox::MaxCount - 1; ++row)
-        list->AddItem(QStringLiteral("Infernal"));
-    bringToFront(2);
-    units(2)->setCurrentRow(12); // Infernal
-    add(0);
-    QCOMPARE(list->ListCount(), ListBox::MaxCount);
-    QCOMPARE(totals(0), (QStringList{"0", "0", "0", "2698526285"}));
-    QCOMPARE(Sound::testBeeps(), 0);
+    const Window w;
+    ListBox& list = w.force(0);
+    for (int row = 0; row < 32767 - 1; ++row)
+        list.AddItem(u"Infernal");
+    w.bringToFront(2);
+    w.units(2).setListIndex(12); // Infernal
+    w.add(0);
+    CHECK(list.ListCount() == 32767);
+    CHECK(w.totals(0) == Texts{u"0", u"0", u"0", u"2698526285"});
+    CHECK(Sound::testBeeps() == 0);
 
-    units(2)->setCurrentRow(0); // Acolyte: refused with a beep, nothing lost
-    add(0);
-    QCOMPARE(Sound::testBeeps(), 1);
-    QCOMPARE(list->ListCount(), ListBox::MaxCount);
-    QCOMPARE(list->List(ListBox::MaxCount - 1), QStringLiteral("Infernal"));
-    QCOMPARE(totals(0), (QStringList{"0", "0", "0", "2698526285"}));
-    QCOMPARE(heading(0), green);
+    w.units(2).setListIndex(0); // Acolyte: refused with a beep, nothing lost
+    w.add(0);
+    CHECK(Sound::testBeeps() == 1);
+    CHECK(list.ListCount() == 32767);
+    CHECK(list.List(32767 - 1) == u"Infernal");
+    CHECK(w.totals(0) == Texts{u"0", u"0", u"0", u"2698526285"});
+    CHECK(w.heading(0) == green);
 
-    list->setCurrentRow(5);
-    QTest::keyClick(list, Qt::Key_Delete);
-    add(0);
-    QCOMPARE(list->ListCount(), ListBox::MaxCount);
-    QCOMPARE(list->List(ListBox::MaxCount - 1), QStringLiteral("Acolyte"));
-    QCOMPARE(totals(0), (QStringList{"1", "0", "75", "2698444766"}));
+    list.setListIndex(5);
+    w.press(0, Delete);
+    w.add(0);
+    CHECK(list.ListCount() == 32767);
+    CHECK(list.List(32767 - 1) == u"Acolyte");
+    CHECK(w.totals(0) == Texts{u"1", u"0", u"75", u"2698444766"});
 }
 
-void TestForm1Events::clearEmptyForce()
+TEST_CASE("Clear an empty force")
 {
-    clear(0);
-    QCOMPARE(entries(0), QStringList{});
-    QCOMPARE(totals(0), (QStringList{"0", "0", "0", "0"}));
-    QCOMPARE(heading(0), blue);
-    QCOMPARE(heading(1), blue);
+    const Window w;
+    w.clear(0);
+    CHECK(w.entries(0).empty());
+    CHECK(w.totals(0) == zeros);
+    CHECK(w.heading(0) == blue);
+    CHECK(w.heading(1) == blue);
 }
 
-void TestForm1Events::clearLeavesOtherForce()
+TEST_CASE("Clear leaves the other force")
 {
-    units(0)->setCurrentRow(4); // Knight
-    add(0);
-    add(1);
-    add(1);
-    clear(0);
-    QCOMPARE(entries(0), QStringList{});
-    QCOMPARE(totals(0), (QStringList{"0", "0", "0", "0"}));
-    QCOMPARE(entries(1), (QStringList{"Knight", "Knight"}));
-    QCOMPARE(totals(1), (QStringList{"8", "120", "490", "37854"}));
-    QCOMPARE(heading(0), red);
-    QCOMPARE(heading(1), green);
+    const Window w;
+    w.units(0).setListIndex(4); // Knight
+    w.add(0);
+    w.add(1);
+    w.add(1);
+    w.clear(0);
+    CHECK(w.entries(0).empty());
+    CHECK(w.totals(0) == zeros);
+    CHECK(w.entries(1) == Texts{u"Knight", u"Knight"});
+    CHECK(w.totals(1) == Texts{u"8", u"120", u"490", u"37854"});
+    CHECK(w.heading(0) == red);
+    CHECK(w.heading(1) == green);
 }
 
-void TestForm1Events::deleteSelectedEntry_data()
+TEST_CASE("Delete the selected entry")
 {
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::newRow("Delete") << Qt::KeyboardModifiers();
-    QTest::newRow("Shift+Delete") << Qt::KeyboardModifiers(Qt::ShiftModifier);
-    QTest::newRow("Ctrl+Delete") << Qt::KeyboardModifiers(Qt::ControlModifier);
-}
+    for (const toolkit::ShiftState shift : {0, 1, 2}) { // plain, Shift, Ctrl
+        CAPTURE(shift);
+        const Window w;
+        for (const toolkit::Row row : {0, 1, 2}) {
+            w.units(0).setListIndex(row); // Peasant, Militia, Footman
+            w.add(0);
+        }
+        w.force(0).setListIndex(1);
+        w.press(0, Delete, shift);
+        CHECK(w.entries(0) == Texts{u"Peasant", u"Footman"});
+        CHECK(w.force(0).ListIndex() == -1);
+        CHECK(w.totals(0) == Texts{u"3", u"0", u"210", u"4960"});
 
-void TestForm1Events::deleteSelectedEntry()
-{
-    QFETCH(Qt::KeyboardModifiers, modifiers);
-
-    for (int row : {0, 1, 2}) {
-        units(0)->setCurrentRow(row); // Peasant, Militia, Footman
-        add(0);
-    }
-    force(0)->setCurrentRow(1);
-    force(0)->setFocus();
-    QTest::keyClick(force(0), Qt::Key_Delete, modifiers);
-    QCOMPARE(entries(0), (QStringList{"Peasant", "Footman"}));
-    QCOMPARE(force(0)->ListIndex(), qint16(-1));
-    QCOMPARE(totals(0), (QStringList{"3", "0", "210", "4960"}));
-
-    // Nothing is selected any more, so a second Delete removes nothing.
-    QTest::keyClick(force(0), Qt::Key_Delete, modifiers);
-    QCOMPARE(entries(0), (QStringList{"Peasant", "Footman"}));
-    QCOMPARE(totals(0), (QStringList{"3", "0", "210", "4960"}));
-}
-
-void TestForm1Events::deleteWithoutSelection_data()
-{
-    QTest::addColumn<int>("entries");
-    QTest::newRow("entries, none selected") << 2;
-    QTest::newRow("empty list") << 0;
-}
-
-void TestForm1Events::deleteWithoutSelection()
-{
-    QFETCH(int, entries);
-
-    units(0)->setCurrentRow(1); // Militia
-    for (int i = 0; i < entries; ++i)
-        add(1);
-    // Added without the handlers, so only a recalculation can show them.
-    force(0)->AddItem(QStringLiteral("Militia"));
-    QCOMPARE(totals(0), (QStringList{"0", "0", "0", "0"}));
-
-    force(1)->setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    QTest::keyClick(force(1), Qt::Key_Delete);
-    QCOMPARE(force(1)->ListCount(), qint16(entries));
-    // Force A's stored CV is still 0: its list was not touched.
-    QCOMPARE(heading(0), entries == 0 ? blue : red);
-    QCOMPARE(heading(1), entries == 0 ? blue : green);
-    QTest::keyClick(force(0), Qt::Key_Delete);
-    QCOMPARE(totals(0), (QStringList{"1", "0", "75", "2841"}));
-    QCOMPARE(force(0)->ListCount(), qint16(1));
-}
-
-void TestForm1Events::deleteSelectedByScreenReader()
-{
-    for (int row : {0, 1, 2}) {
-        units(0)->setCurrentRow(row); // Peasant, Militia, Footman
-        add(0);
-    }
-    force(0)->setFocus();
-    // A screen reader selects without moving the list's current row.
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(force(0));
-    QVERIFY(list && list->tableInterface());
-    QVERIFY(list->tableInterface()->selectRow(1));
-    QVERIFY(force(0)->currentRow() != 1);
-    QTest::keyClick(force(0), Qt::Key_Delete);
-    QCOMPARE(entries(0), (QStringList{"Peasant", "Footman"}));
-}
-
-void TestForm1Events::anyKeyUpdates_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QStringList>("after");
-    QTest::addColumn<QStringList>("shown"); // food, lumber, gold, CV
-
-    const QStringList both{"Peasant", "Knight"};
-    const QStringList sums{"5", "60", "320", "19532"};
-    for (const auto& [name, key] :
-         std::initializer_list<std::pair<const char*, Qt::Key>>{{"Down", Qt::Key_Down},
-                                                                {"Up", Qt::Key_Up},
-                                                                {"Home", Qt::Key_Home},
-                                                                {"End", Qt::Key_End},
-                                                                {"Insert", Qt::Key_Insert},
-                                                                {"Backspace", Qt::Key_Backspace},
-                                                                {"Return", Qt::Key_Return},
-                                                                {"Enter", Qt::Key_Enter},
-                                                                {"Space", Qt::Key_Space},
-                                                                {"Escape", Qt::Key_Escape},
-                                                                {"letter", Qt::Key_Q},
-                                                                {"F2", Qt::Key_F2}})
-        QTest::newRow(name) << int(key) << both << sums;
-    QTest::newRow("Delete") << int(Qt::Key_Delete) << QStringList{"Knight"}
-                            << QStringList{"4", "60", "245", "18927"};
-}
-
-void TestForm1Events::anyKeyUpdates()
-{
-    QFETCH(int, key);
-    QFETCH(QStringList, after);
-    QFETCH(QStringList, shown);
-
-    // Put in without the handlers: only the key's update can show them.
-    force(1)->AddItem(QStringLiteral("Peasant"));
-    force(1)->AddItem(QStringLiteral("Knight"));
-    force(1)->setCurrentRow(0);
-    QTest::keyClick(force(1), Qt::Key(key));
-    QCOMPARE(entries(1), after);
-    QCOMPARE(totals(1), shown);
-    QCOMPARE(heading(0), red);
-    QCOMPARE(heading(1), green);
-}
-
-void TestForm1Events::firstMoveSelectsFirstRow_data()
-{
-    QTest::addColumn<QString>("list");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("firstRow");
-
-    const std::pair<Qt::Key, const char*> keys[] = {
-        {Qt::Key_Down, "Down"}, {Qt::Key_Up, "Up"}, {Qt::Key_Home, "Home"}};
-    for (const auto& [key, name] : keys) {
-        QTest::addRow("Human units, %s", name) << "List3(0)" << int(key) << "Peasant";
-        QTest::addRow("Force B, %s", name) << "List1(1)" << int(key) << "Knight";
+        // Nothing is selected any more, so a second Delete removes nothing.
+        w.press(0, Delete, shift);
+        CHECK(w.entries(0) == Texts{u"Peasant", u"Footman"});
+        CHECK(w.totals(0) == Texts{u"3", u"0", u"210", u"4960"});
     }
 }
 
-void TestForm1Events::firstMoveSelectsFirstRow()
+TEST_CASE("Delete without selection")
 {
-    QFETCH(QString, list);
-    QFETCH(int, key);
-    QFETCH(QString, firstRow);
+    for (const int entries : {2, 0}) {
+        CAPTURE(entries);
+        const Window w;
+        w.units(0).setListIndex(1); // Militia
+        for (int i = 0; i < entries; ++i)
+            w.add(1);
+        // Added without the handlers, so only a recalculation can show them.
+        w.force(0).AddItem(u"Militia");
+        CHECK(w.totals(0) == zeros);
 
-    for (int row : {4, 2}) { // Knight, Footman
-        units(0)->setCurrentRow(row);
-        add(1);
+        // Taking the focus may put a cursor on a row; that is no selection.
+        w.press(1, Delete);
+        CHECK(w.force(1).ListCount() == entries);
+        // Force A's stored CV is still 0: its list was not touched.
+        CHECK(w.heading(0) == (entries == 0 ? blue : red));
+        CHECK(w.heading(1) == (entries == 0 ? blue : green));
+        w.press(0, Delete);
+        CHECK(w.totals(0) == Texts{u"1", u"0", u"75", u"2841"});
+        CHECK(w.force(0).ListCount() == 1);
     }
-    units(0)->clearSelection();
-
-    // Reach the list with the keyboard, as a user does, and take the first step.
-    auto* target = control<ListBox>(list);
-    control(QStringLiteral("List1(0)"))->setFocus();
-    for (int step = 0; step < 4 && QApplication::focusWidget() != target; ++step)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), target);
-    QTest::keyClick(target, Qt::Key(key));
-    QCOMPARE(target->ListIndex(), qint16(0));
-    QCOMPARE(target->List(target->ListIndex()), firstRow);
-
-    QTest::keyClick(target, Qt::Key_Down);
-    QCOMPARE(target->ListIndex(), qint16(1));
 }
 
-void TestForm1Events::otherEventsChangeNothing()
+TEST_CASE("any key updates")
 {
-    units(0)->setCurrentRow(2);
-    add(0);
-    const QStringList before0 = totals(0);
-    const QStringList before1 = totals(1);
+    // Down, Up, Home, End, Insert, Backspace, Return, Space, Escape, Q, F2, Delete
+    for (const toolkit::KeyCode key : {40, 38, 36, 35, 45, 8, 13, 32, 27, 81, 113, 46}) {
+        CAPTURE(key);
+        const Window w;
+        // Put in without the handlers: only the key's update can show them.
+        w.force(1).AddItem(u"Peasant");
+        w.force(1).AddItem(u"Knight");
+        w.force(1).setListIndex(0);
+        w.press(1, key);
+        if (key == Delete) {
+            CHECK(w.entries(1) == Texts{u"Knight"});
+            CHECK(w.totals(1) == Texts{u"4", u"60", u"245", u"18927"});
+        } else {
+            CHECK(w.entries(1) == Texts{u"Peasant", u"Knight"});
+            CHECK(w.totals(1) == Texts{u"5", u"60", u"320", u"19532"});
+        }
+        CHECK(w.heading(0) == red);
+        CHECK(w.heading(1) == green);
+    }
+}
+
+TEST_CASE("first move selects the first row")
+{
+    const struct {
+        toolkit::Index race; // a unit list, or noIndex for Force B
+        std::u16string_view firstRow;
+    } lists[] = {{0, u"Peasant"}, {toolkit::noIndex, u"Knight"}};
+    for (const auto& [race, firstRow] : lists) {
+        for (const toolkit::KeyCode key : {40, 38, 36}) { // Down, Up, Home
+            CAPTURE(race);
+            CAPTURE(key);
+            const Window w;
+            for (const toolkit::Row row : {4, 2}) { // Knight, Footman
+                w.units(0).setListIndex(row);
+                w.add(1);
+            }
+            w.units(0).setListIndex(toolkit::noRow);
+
+            // Reach the list with the keyboard, as a user does, and take the first step.
+            ListBox& target = race == toolkit::noIndex ? w.force(1) : w.units(race);
+            const std::string name = race == toolkit::noIndex ? "List1(1)" : "List3(0)";
+            w.driver->focus("List1", 0);
+            for (int step = 0; step < 4 && w.driver->focused() != name; ++step)
+                w.driver->press(9);
+            REQUIRE(w.driver->focused() == name);
+            w.driver->press(key);
+            CHECK(target.ListIndex() == 0);
+            CHECK(target.List(target.ListIndex()) == firstRow);
+
+            w.driver->press(40);
+            CHECK(target.ListIndex() == 1);
+        }
+    }
+}
+
+TEST_CASE("other events change nothing")
+{
+    const Window w;
+    w.units(0).setListIndex(2);
+    w.add(0);
+    const Texts before0 = w.totals(0);
+    const Texts before1 = w.totals(1);
 
     // Force B was never touched: its stored totals still read from the design.
-    force(1)->AddItem(QStringLiteral("Knight"));
+    w.force(1).AddItem(u"Knight");
 
-    QTest::mouseClick(control(QStringLiteral("Command1")), Qt::LeftButton);
-    for (int race : {1, 2, 3, 0})
-        bringToFront(race);
-    QTest::keyClick(units(0), Qt::Key_Down);
-    QTest::keyClick(units(0), Qt::Key_Delete);
-    QTest::keyClick(units(0), Qt::Key_End);
-    const QRect first = force(0)->visualItemRect(force(0)->item(0));
-    QTest::mouseClick(force(0)->viewport(), Qt::LeftButton, {}, first.center());
-    QTest::mouseDClick(force(0)->viewport(), Qt::LeftButton, {}, first.center());
-    QTest::mouseDClick(units(0)->viewport(), Qt::LeftButton, {},
-                       units(0)->visualItemRect(units(0)->item(1)).center());
+    w.driver->click("Command1");
+    for (const int race : {1, 2, 3, 0})
+        w.bringToFront(race);
+    w.driver->focus("List3", 0);
+    for (const toolkit::KeyCode key : {40, 46, 35}) // Down, Delete, End
+        w.driver->press(key);
+    w.driver->clickRow("List1", 0, 0);
+    w.driver->clickRow("List1", 0, 0, true);
+    w.driver->clickRow("List3", 0, 1, true);
 
-    QCOMPARE(totals(0), before0);
-    QCOMPARE(totals(1), before1);
-    QCOMPARE(entries(0), QStringList{"Footman"});
-    QCOMPARE(heading(0), green);
-    QCOMPARE(heading(1), red);
-    QCOMPARE(units(0)->ListCount(), qint16(16));
+    CHECK(w.totals(0) == before0);
+    CHECK(w.totals(1) == before1);
+    CHECK(w.entries(0) == Texts{u"Footman"});
+    CHECK(w.heading(0) == green);
+    CHECK(w.heading(1) == red);
+    CHECK(w.units(0).ListCount() == 16);
 }
 
-void TestForm1Events::farewellText()
+TEST_CASE("farewell text")
 {
-    const QByteArray expected =
-        "Gracias por usar el ZORVAN CALCULATOR 0.1a, pr\xC3\xB3ximas mejoras son: \n"
-        "\n"
-        "   - Tipos de Armadura\n"
-        "   - Tiempo de Implementacion\n"
-        "   - Upgrades\n"
-        "   - Unidades Neutrales\n"
-        "   - Analisis Avanzado, Calculos inteligentes y mas...\n"
-        "\n"
-        "Agradezco comentarios, criticas y bug reports a zorvan@example.org.\n"
-        "Agradezco a Fennoquill por la tabla de CV !";
-    const QString text = Form1::farewellText();
-    QCOMPARE(text.toUtf8(), expected);
+    CHECK(
+        Form1::farewellText() ==
+        std::u16string_view(u"Gracias por usar el ZORVAN CALCULATOR 0.1a, pr\u00F3ximas mejoras "
+                            u"son: \n"
+                            u"\n"
+                            u"   - Tipos de Armadura\n"
+                            u"   - Tiempo de Implementacion\n"
+                            u"   - Upgrades\n"
+                            u"   - Unidades Neutrales\n"
+                            u"   - Analisis Avanzado, Calculos inteligentes y mas...\n"
+                            u"\n"
+                            u"Agradezco comentarios, criticas y bug reports a zorvan@example.org.\n"
+                            u"Agradezco a Fennoquill por la tabla de CV !"));
 }
 
-void TestForm1Events::closingShowsFarewellOnce_data()
+TEST_CASE("closing shows the farewell once")
 {
-    QTest::addColumn<QString>("how");
-    QTest::newRow("close()") << "close";
-    QTest::newRow("window system close request") << "window";
-    QTest::newRow("close() twice") << "close twice";
-    QTest::newRow("two close events") << "two events";
-    QTest::newRow("session end") << "session";
-    QTest::newRow("session end after close()") << "close, session";
-    QTest::newRow("session end without leave to talk, then close()") << "quiet session, close";
-}
-
-void TestForm1Events::closingShowsFarewellOnce()
-{
-    QFETCH(QString, how);
-
-    // Even an answer other than OK cannot keep the window open.
-    MessageBox::setTestAnswer(MessageBox::Cancel);
-    if (how == QLatin1String("window")) {
-        QVERIFY(form->windowHandle()->close());
-    } else if (how == QLatin1String("two events")) {
-        // As when the window manager and the session both ask.
-        for (int i = 0; i < 2; ++i) {
-            QCloseEvent request;
-            QApplication::sendEvent(form.get(), &request);
-            QVERIFY(request.isAccepted());
-        }
-        form->hide();
-    } else if (how == QLatin1String("session")) {
-        QVERIFY(form->endSession(true));
-    } else if (how == QLatin1String("close, session")) {
-        QVERIFY(form->close());
-        form->endSession(true);
-    } else if (how == QLatin1String("quiet session, close")) {
-        QVERIFY(!form->endSession(false));
-        QVERIFY(form->isVisible());
-        QVERIFY(MessageBox::testRecord().isEmpty());
-        QVERIFY(form->close());
-    } else {
-        QVERIFY(form->close());
-        if (how == QLatin1String("close twice"))
-            QVERIFY(form->close());
+    const auto ways = Window().driver->closeWays();
+    REQUIRE(!ways.empty());
+    for (const std::string& way : ways) {
+        CAPTURE(way);
+        const Window w;
+        // Even an answer other than OK cannot keep the window open.
+        MessageBox::setTestAnswer(MessageBox::Cancel);
+        w.driver->close(way);
+        CHECK(!w.form().isVisible());
+        CHECK(MessageBox::testRecord().size() == 1);
+        if (MessageBox::testRecord().empty())
+            continue;
+        const MessageBox::Shown& shown = MessageBox::testRecord().front();
+        CHECK(shown.prompt == Form1::farewellText());
+        CHECK(shown.style == 64);
+        CHECK(shown.title == u"Zorvan Calculator v0.1a");
     }
-    QVERIFY(!form->isVisible());
-    QCOMPARE(MessageBox::testRecord().size(), 1);
-    const MessageBox::Shown& shown = MessageBox::testRecord().constFirst();
-    QCOMPARE(shown.prompt, Form1::farewellText());
-    QCOMPARE(shown.style, 64);
-    QCOMPARE(shown.title, QStringLiteral("Zorvan Calculator v0.1a"));
 }
-
-QTEST_MAIN(TestForm1Events)
-#include "tst_form1events.moc"

@@ -1,242 +1,212 @@
 #include "label.h"
 #include "listbox.h"
 #include "tally.h"
-
-#include <QTest>
+#include "testing.h"
 
 #include <memory>
 
 namespace {
 
-constexpr QRgb green = qRgb(0, 255, 0);
-constexpr QRgb red = qRgb(255, 0, 0);
-constexpr QRgb blue = qRgb(0, 0, 255);
-
-// The force columns and the race lists the totals work on, without a window.
+// The force columns and the race lists the totals work on, in a bare test window.
 struct Bench {
     Bench()
     {
-        for (int race = 0; race < raceCount; ++race) {
-            for (const QString& name : unitNamesOf(race))
-                raceLists[race].AddItem(name);
+        module->buildcatalogue({&form->listBox("List3", 0), &form->listBox("List3", 1),
+                                &form->listBox("List3", 2), &form->listBox("List3", 3)});
+        for (toolkit::Index force = 0; force < forceCount; ++force) {
+            controls.List1[force] = &list(force);
+            controls.totalfood[force] = &form->label("totalfood", force);
+            controls.totallumber[force] = &form->label("totallumber", force);
+            controls.totalgold[force] = &form->label("totalgold", force);
+            controls.totalcv[force] = &form->label("totalcv", force);
         }
-        module->buildcatalogue({&raceLists[0], &raceLists[1], &raceLists[2], &raceLists[3]});
-        for (int force = 0; force < forceCount; ++force) {
-            controls.List1[force] = &lists[force];
-            controls.totalfood[force] = &labels[force][0];
-            controls.totallumber[force] = &labels[force][1];
-            controls.totalgold[force] = &labels[force][2];
-            controls.totalcv[force] = &labels[force][3];
-            for (Label& label : labels[force])
-                label.setText(QStringLiteral("0"));
-        }
-        controls.forcea = &headings[0];
-        controls.forceb = &headings[1];
+        controls.forcea = &form->label("forcea");
+        controls.forceb = &form->label("forceb");
     }
 
-    void fill(int force, const QStringList& entries)
+    toolkit::ListBox& list(int force) const
     {
-        for (const QString& entry : entries)
-            lists[force].AddItem(entry);
+        return form->listBox("List1", toolkit::Index(force));
+    }
+
+    void fill(int force, const Texts& entries) const
+    {
+        for (const std::u16string& entry : entries)
+            list(force).AddItem(entry);
     }
 
     // Runs the three updates the way every change to a force list does.
-    void update(int force)
+    void update(int force) const
     {
-        recalcforce(*module, controls, static_cast<qint16>(force));
-        showforce(*module, controls, static_cast<qint16>(force));
+        recalcforce(*module, controls, toolkit::Index(force));
+        showforce(*module, controls, toolkit::Index(force));
         colourforces(*module, controls);
     }
 
     // Food, lumber, gold, CV, as the labels show them.
-    QStringList shown(int force) const
+    Texts shown(int force) const
     {
-        QStringList texts;
-        for (const Label& label : labels[force])
-            texts.append(label.text());
-        return texts;
+        const auto index = toolkit::Index(force);
+        return {form->label("totalfood", index).caption(),
+                form->label("totallumber", index).caption(),
+                form->label("totalgold", index).caption(), form->label("totalcv", index).caption()};
     }
 
-    QRgb colourA() const { return headings[0].foreColor().rgb(); }
-    QRgb colourB() const { return headings[1].foreColor().rgb(); }
+    toolkit::Colour colourA() const { return controls.forcea->foreColour(); }
+    toolkit::Colour colourB() const { return controls.forceb->foreColour(); }
 
-    std::array<ListBox, raceCount> raceLists;
-    std::array<ListBox, forceCount> lists;
-    std::array<std::array<Label, 4>, forceCount> labels;
-    std::array<Label, forceCount> headings;
+    std::unique_ptr<toolkit::Form> form = makeTestForm();
     std::unique_ptr<Module1> module = std::make_unique<Module1>();
     ForceControls controls;
 };
 
-QStringList repeated(const QString& name, int times)
+Texts repeated(std::u16string_view name, int times)
 {
-    QStringList entries;
-    entries.reserve(times);
-    for (int i = 0; i < times; ++i)
-        entries.append(name);
-    return entries;
+    return Texts(std::size_t(times), std::u16string(name));
+}
+
+Texts operator+(Texts first, const Texts& second)
+{
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+std::u16string decimal(Total total)
+{
+    const std::string digits = std::to_string(total);
+    return {digits.begin(), digits.end()};
 }
 
 } // namespace
 
-class TestTally : public QObject {
-    Q_OBJECT
-
-private slots:
-    void totalsShown_data();
-    void totalsShown();
-    void headingColours_data();
-    void headingColours();
-    void otherForceUntouched();
-    void removingOneOfTwoLeavesTheOther();
-    void exactAtTheTopOfTheRange_data();
-    void exactAtTheTopOfTheRange();
-};
-
-void TestTally::totalsShown_data()
+TEST_CASE("totals shown")
 {
-    QTest::addColumn<QStringList>("entries");
-    QTest::addColumn<QStringList>("expected"); // food, lumber, gold, CV
-
-    QTest::newRow("no entries") << QStringList{} << QStringList{"0", "0", "0", "0"};
-    QTest::newRow("one Footman") << QStringList{"Footman"} << QStringList{"2", "0", "135", "4355"};
-    QTest::newRow("Footman three times")
-        << repeated("Footman", 3) << QStringList{"6", "0", "405", "13065"};
-    QTest::newRow("an empty entry") << QStringList{""} << QStringList{"0", "0", "0", "0"};
-    QTest::newRow("empty entries between units")
-        << QStringList{"", "Peasant", "", "Peon", ""} << QStringList{"2", "0", "150", "1230"};
-    QTest::newRow("text naming no unit")
-        << QStringList{"footman", "Footman ", "Gryphon Rider"} << QStringList{"0", "0", "0", "0"};
-    QTest::newRow("summoned units raise only CV")
-        << QStringList{"Spirit Wolf", "Infernal", "Treant"} << QStringList{"0", "0", "0", "87398"};
-    QTest::newRow("elementals and phoenix carry lumber 1")
-        << QStringList{"Water Elemental 1", "Water Elemental 2", "Water Elemental 3", "Phoenix"}
-        << QStringList{"0", "4", "0", "120041"};
-    QTest::newRow("Shade: food only") << QStringList{"Shade"} << QStringList{"1", "0", "0", "0"};
-    QTest::newRow("Hippogryph Rider: food and CV")
-        << QStringList{"Hippogryph Rider"} << QStringList{"4", "0", "0", "11823"};
-    QTest::newRow("one of every race")
-        << QStringList{"Knight", "Tauren", "FrostWyrm", "Mountain Giant"}
-        << QStringList{"23", "360", "1335", "116937"};
+    const struct {
+        const char* name;
+        Texts entries;
+        Texts expected; // food, lumber, gold, CV
+    } rows[] = {
+        {"no entries", {}, {u"0", u"0", u"0", u"0"}},
+        {"one Footman", {u"Footman"}, {u"2", u"0", u"135", u"4355"}},
+        {"Footman three times", repeated(u"Footman", 3), {u"6", u"0", u"405", u"13065"}},
+        {"an empty entry", {u""}, {u"0", u"0", u"0", u"0"}},
+        {"empty entries between units",
+         {u"", u"Peasant", u"", u"Peon", u""},
+         {u"2", u"0", u"150", u"1230"}},
+        {"text naming no unit",
+         {u"footman", u"Footman ", u"Gryphon Rider"},
+         {u"0", u"0", u"0", u"0"}},
+        {"summoned units raise only CV",
+         {u"Spirit Wolf", u"Infernal", u"Treant"},
+         {u"0", u"0", u"0", u"87398"}},
+        {"elementals and phoenix carry lumber 1",
+         {u"Water Elemental 1", u"Water Elemental 2", u"Water Elemental 3", u"Phoenix"},
+         {u"0", u"4", u"0", u"120041"}},
+        {"Shade: food only", {u"Shade"}, {u"1", u"0", u"0", u"0"}},
+        {"Hippogryph Rider: food and CV", {u"Hippogryph Rider"}, {u"4", u"0", u"0", u"11823"}},
+        {"one of every race",
+         {u"Knight", u"Tauren", u"FrostWyrm", u"Mountain Giant"},
+         {u"23", u"360", u"1335", u"116937"}},
+    };
+    for (const auto& [name, entries, expected] : rows) {
+        CAPTURE(name);
+        const Bench bench;
+        bench.fill(0, entries);
+        bench.update(0);
+        CHECK(bench.shown(0) == expected);
+        CHECK(Texts{decimal(bench.module->forcefood[0]), decimal(bench.module->forcelumber[0]),
+                    decimal(bench.module->forcegold[0]),
+                    decimal(bench.module->forcecv[0])} == expected);
+    }
 }
 
-void TestTally::totalsShown()
+TEST_CASE("heading colours")
 {
-    QFETCH(QStringList, entries);
-    QFETCH(QStringList, expected);
+    const struct {
+        const char* name;
+        Texts forceA, forceB;
+        toolkit::Colour colourA, colourB;
+    } rows[] = {
+        {"Peasant against nothing", {u"Peasant"}, {}, green, red},
+        {"Peasant against Peon", {u"Peasant"}, {u"Peon"}, red, green},
+        {"both empty", {}, {}, blue, blue},
+        {"equal CV from other units", {u"Ballista"}, repeated(u"Serpent Ward", 10), blue, blue},
+        {"Shade has no CV", {u"Shade"}, {}, blue, blue},
+        {"only CV counts, not costs",
+         {u"Phoenix"},
+         {u"Mountain Giant", u"Mountain Giant"},
+         green,
+         red},
+        // Past 2^24 a running single-precision sum would depend on the order of the entries.
+        {"same units in another order", repeated(u"Infernal", 300) + Texts{u"Peasant"},
+         Texts{u"Peasant"} + repeated(u"Infernal", 300), blue, blue},
+        {"one CV apart past 2^24", repeated(u"Infernal", 300) + Texts{u"Peon"},
+         repeated(u"Infernal", 300) + Texts{u"Peasant"}, green, red},
+    };
+    for (const auto& [name, forceA, forceB, colourA, colourB] : rows) {
+        CAPTURE(name);
+        const Bench bench;
+        bench.fill(0, forceA);
+        bench.fill(1, forceB);
+        bench.update(0);
+        bench.update(1);
+        CHECK(bench.colourA() == colourA);
+        CHECK(bench.colourB() == colourB);
+    }
+}
 
-    Bench bench;
-    bench.fill(0, entries);
+TEST_CASE("other force untouched")
+{
+    const Bench bench;
+    bench.fill(0, {u"Knight"});
     bench.update(0);
-    QCOMPARE(bench.shown(0), expected);
-    QCOMPARE(QString::number(bench.module->forcefood[0]), expected[0]);
-    QCOMPARE(QString::number(bench.module->forcelumber[0]), expected[1]);
-    QCOMPARE(QString::number(bench.module->forcegold[0]), expected[2]);
-    QCOMPARE(QString::number(bench.module->forcecv[0]), expected[3]);
-}
-
-void TestTally::headingColours_data()
-{
-    QTest::addColumn<QStringList>("forceA");
-    QTest::addColumn<QStringList>("forceB");
-    QTest::addColumn<QRgb>("colourA");
-    QTest::addColumn<QRgb>("colourB");
-
-    QTest::newRow("Peasant against nothing")
-        << QStringList{"Peasant"} << QStringList{} << green << red;
-    QTest::newRow("Peasant against Peon")
-        << QStringList{"Peasant"} << QStringList{"Peon"} << red << green;
-    QTest::newRow("both empty") << QStringList{} << QStringList{} << blue << blue;
-    QTest::newRow("equal CV from other units")
-        << QStringList{"Ballista"} << repeated("Serpent Ward", 10) << blue << blue;
-    QTest::newRow("Shade has no CV") << QStringList{"Shade"} << QStringList{} << blue << blue;
-    QTest::newRow("only CV counts, not costs")
-        << QStringList{"Phoenix"} << QStringList{"Mountain Giant", "Mountain Giant"} << green
-        << red;
-    // Past 2^24 a running single-precision sum would depend on the order of the entries.
-    QTest::newRow("same units in another order")
-        << repeated("Infernal", 300) + QStringList{"Peasant"}
-        << QStringList{"Peasant"} + repeated("Infernal", 300) << blue << blue;
-    QTest::newRow("one CV apart past 2^24")
-        << repeated("Infernal", 300) + QStringList{"Peon"}
-        << repeated("Infernal", 300) + QStringList{"Peasant"} << green << red;
-}
-
-void TestTally::headingColours()
-{
-    QFETCH(QStringList, forceA);
-    QFETCH(QStringList, forceB);
-    QFETCH(QRgb, colourA);
-    QFETCH(QRgb, colourB);
-
-    Bench bench;
-    bench.fill(0, forceA);
-    bench.fill(1, forceB);
-    bench.update(0);
-    bench.update(1);
-    QCOMPARE(bench.colourA(), colourA);
-    QCOMPARE(bench.colourB(), colourB);
-}
-
-void TestTally::otherForceUntouched()
-{
-    Bench bench;
-    bench.fill(0, {"Knight"});
-    bench.update(0);
-    QCOMPARE(bench.shown(0), (QStringList{"4", "60", "245", "18927"}));
+    CHECK(bench.shown(0) == Texts{u"4", u"60", u"245", u"18927"});
 
     // Force A's list changes, but only Force B is recalculated: A keeps its
     // stored totals and labels, and the colours compare A's stored CV with B's new one.
-    bench.lists[0].Clear();
-    bench.fill(1, {"Footman"});
+    bench.list(0).Clear();
+    bench.fill(1, {u"Footman"});
     bench.update(1);
-    QCOMPARE(bench.shown(0), (QStringList{"4", "60", "245", "18927"}));
-    QCOMPARE(bench.module->forcecv[0], Total(18927));
-    QCOMPARE(bench.shown(1), (QStringList{"2", "0", "135", "4355"}));
-    QCOMPARE(bench.colourA(), green);
-    QCOMPARE(bench.colourB(), red);
+    CHECK(bench.shown(0) == Texts{u"4", u"60", u"245", u"18927"});
+    CHECK(bench.module->forcecv[0] == Total(18927));
+    CHECK(bench.shown(1) == Texts{u"2", u"0", u"135", u"4355"});
+    CHECK(bench.colourA() == green);
+    CHECK(bench.colourB() == red);
 
     bench.update(0);
-    QCOMPARE(bench.shown(0), (QStringList{"0", "0", "0", "0"}));
-    QCOMPARE(bench.colourA(), red);
-    QCOMPARE(bench.colourB(), green);
+    CHECK(bench.shown(0) == Texts{u"0", u"0", u"0", u"0"});
+    CHECK(bench.colourA() == red);
+    CHECK(bench.colourB() == green);
 }
 
-void TestTally::removingOneOfTwoLeavesTheOther()
+TEST_CASE("removing one of two leaves the other")
 {
-    Bench bench;
-    bench.fill(0, {"Grunt", "Peon", "Grunt"});
+    const Bench bench;
+    bench.fill(0, {u"Grunt", u"Peon", u"Grunt"});
     bench.update(0);
-    QCOMPARE(bench.shown(0), (QStringList{"7", "0", "475", "18711"}));
-    bench.lists[0].RemoveItem(0);
+    CHECK(bench.shown(0) == Texts{u"7", u"0", u"475", u"18711"});
+    bench.list(0).RemoveItem(0);
     bench.update(0);
-    QCOMPARE(bench.shown(0), (QStringList{"4", "0", "275", "9668"}));
+    CHECK(bench.shown(0) == Texts{u"4", u"0", u"275", u"9668"});
 }
 
-void TestTally::exactAtTheTopOfTheRange_data()
+TEST_CASE("exact at the top of the range")
 {
-    QTest::addColumn<QString>("unit");
-    QTest::addColumn<QStringList>("expected");
-
     // 32767 entries: the most a force list holds.
-    QTest::newRow("Infernal, highest CV") << "Infernal" << QStringList{"0", "0", "0", "2698526285"};
-    QTest::newRow("Mountain Giant, highest gold")
-        << "Mountain Giant" << QStringList{"229369", "3276700", "13925975", "713009920"};
-    QTest::newRow("FrostWyrm") << "FrostWyrm"
-                               << QStringList{"229369", "3932040", "12615295", "1625505336"};
+    const struct {
+        std::u16string_view unit;
+        Texts expected;
+    } rows[] = {
+        {u"Infernal", {u"0", u"0", u"0", u"2698526285"}},                        // highest CV
+        {u"Mountain Giant", {u"229369", u"3276700", u"13925975", u"713009920"}}, // highest gold
+        {u"FrostWyrm", {u"229369", u"3932040", u"12615295", u"1625505336"}},
+    };
+    for (const auto& [unit, expected] : rows) {
+        CAPTURE(unit);
+        const Bench bench;
+        bench.fill(0, repeated(unit, 32767));
+        bench.update(0);
+        CHECK(bench.list(0).ListCount() == 32767);
+        CHECK(bench.shown(0) == expected);
+    }
 }
-
-void TestTally::exactAtTheTopOfTheRange()
-{
-    QFETCH(QString, unit);
-    QFETCH(QStringList, expected);
-
-    Bench bench;
-    bench.fill(0, repeated(unit, ListBox::MaxCount));
-    bench.update(0);
-    QCOMPARE(bench.lists[0].ListCount(), ListBox::MaxCount);
-    QCOMPARE(bench.shown(0), expected);
-}
-
-QTEST_MAIN(TestTally)
-#include "tst_tally.moc"
