@@ -8,6 +8,7 @@
 #include "testing.h"
 
 #include <memory>
+#include <string>
 
 using toolkit::ListBox;
 namespace MessageBox = toolkit::MessageBox;
@@ -281,11 +282,10 @@ TEST_CASE("first move selects the first row")
             CAPTURE(race);
             CAPTURE(key);
             const Window w;
-            for (const toolkit::Row row : {4, 2}) { // Knight, Footman
-                w.units(0).setListIndex(row);
-                w.add(1);
-            }
-            w.units(0).setListIndex(toolkit::noRow);
+            // Neither list has been moved in: Force B's entries are put in
+            // directly, leaving the Human list untouched.
+            for (const std::u16string_view entry : {u"Knight", u"Footman"})
+                w.force(1).AddItem(entry);
 
             // Reach the list with the keyboard, as a user does, and take the first step.
             ListBox& target = race == toolkit::noIndex ? w.force(1) : w.units(race);
@@ -300,6 +300,30 @@ TEST_CASE("first move selects the first row")
 
             w.driver->press(40);
             CHECK(target.ListIndex() == 1);
+        }
+    }
+}
+
+TEST_CASE("move after Delete keeps the place")
+{
+    for (const toolkit::KeyCode key : {40, 38, 36}) {       // Down, Up, Home
+        for (const toolkit::ShiftState shift : {0, 1, 2}) { // plain, Shift, Ctrl
+            CAPTURE(key);
+            CAPTURE(shift);
+            const Window w;
+            // A list far longer than its box, the user working deep down in it.
+            for (int row = 0; row < 60; ++row) {
+                const std::string entry = "entry " + std::to_string(row);
+                w.force(0).AddItem(std::u16string(entry.begin(), entry.end()));
+            }
+            w.driver->clickRow("List1", 0, 40);
+            w.press(0, Delete);
+            REQUIRE(w.force(0).ListIndex() == toolkit::noRow);
+
+            // The first move selects the entry now in the deleted one's place.
+            w.press(0, key, shift);
+            REQUIRE(w.force(0).ListIndex() != toolkit::noRow);
+            CHECK(w.force(0).List(w.force(0).ListIndex()) == std::u16string_view(u"entry 41"));
         }
     }
 }

@@ -116,13 +116,16 @@ void QtListBox::keyPressEvent(QKeyEvent* event)
     if (keyDown)
         keyDown(keyCodeFor(event->key()), shiftStateFor(event->modifiers()));
 
-    // Qt parks its cursor on the first row when a list takes the focus, so its
-    // first Down would skip that row. With nothing selected, the first move
-    // selects the first row, wherever the cursor is.
+    // With nothing selected, the first Down, Up or Home selects the row the
+    // keyboard frame is on rather than moving off it: after a Delete the frame
+    // stays where the user was, and a move there must not jump to row 0 of a
+    // long list. Qt parks the frame on row 0 when an untouched list takes the
+    // focus, so there the first move selects row 0; with no frame, row 0 too.
     const int key = event->key();
     const bool firstMove = key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_Home;
     if (firstMove && ListCount() > 0 && ListIndex() == noRow) {
-        setListIndex(0);
+        const int framed = currentIndex().row();
+        setListIndex(framed >= 0 && framed < ListCount() ? Row(framed) : 0);
         event->accept();
         return;
     }
