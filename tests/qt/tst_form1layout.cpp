@@ -7,6 +7,7 @@
 #include "qttabcontainer.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QHash>
 #include <QPushButton>
 #include <QStyle>
@@ -37,14 +38,23 @@ void addControl(const char* name, const char* container, const char* kind, QRect
                         << weight << QString::fromLatin1(alignment) << redText;
 }
 
-// The face asked for in place of a design font on a machine set up by
-// scripts/install-deps, which installs none of the design's own faces.
+// The face a design font is drawn in on the machine at hand: the design's own
+// face where it is installed, else the first installed of its stand-ins, best
+// first. Machines differ: one may carry the design's faces themselves.
 QString installedFace(const QString& design)
 {
-    static const QHash<QString, QString> faces{{"Book Antiqua", "TeX Gyre Pagella"},
-                                               {"MS Sans Serif", "Liberation Sans"},
-                                               {"Fixedsys", "DejaVu Sans Mono"}};
-    return faces.value(design);
+    static const QHash<QString, QStringList> standIns{
+        {"Book Antiqua", {"TeX Gyre Pagella", "P052", "Palatino", "DejaVu Serif"}},
+        {"MS Sans Serif", {"Liberation Sans", "Nimbus Sans", "DejaVu Sans"}},
+        {"Fixedsys", {"DejaVu Sans Mono", "Liberation Mono", "Nimbus Mono PS"}}};
+    QStringList installed;
+    for (const QString& family : QFontDatabase::families())
+        installed.append(family.section(QStringLiteral(" ["), 0, 0)); // less any foundry
+    for (const QString& face : QStringList{design} + standIns.value(design)) {
+        if (installed.contains(face, Qt::CaseInsensitive))
+            return face;
+    }
+    return QStringLiteral("(none of %1 and its stand-ins installed)").arg(design);
 }
 
 constexpr QPalette::ColorGroup colourGroups[] = {QPalette::Active, QPalette::Inactive,
