@@ -5,8 +5,9 @@
 namespace toolkit::qt {
 
 // Watches the application object connect to the window system. Qt reports a
-// missing or unreachable display in several lines and then aborts; while a
-// check is in force that becomes one line naming the display and exit status 1.
+// failure to start in several lines and then aborts; while a check is in force
+// that becomes one line, naming the platform and the display it could not
+// reach or passing on Qt's own reason, and exit status 1.
 class DisplayCheck {
 public:
     explicit DisplayCheck(const char* programName);
