@@ -1,7 +1,6 @@
 #include "driver.h"
 
 #include "form.h"
-#include "messagebox.h"
 #include "qtform.h"
 #include "qttabcontainer.h"
 
@@ -129,13 +128,7 @@ public:
 
     std::vector<std::string> closeWays() const override
     {
-        return {"close()",
-                "window system close request",
-                "close() twice",
-                "two close events",
-                "session end",
-                "session end after close()",
-                "session end without leave to talk, then close()"};
+        return {"close()", "window system close request", "close() twice", "two close events"};
     }
 
     void close(std::string_view way) override
@@ -154,16 +147,6 @@ public:
                 expect(request.isAccepted(), "a close event refused");
             }
             form.hide();
-        } else if (way == "session end") {
-            expect(form.endSession(true), "the session end refused");
-        } else if (way == "session end after close()") {
-            expect(form.close(), "close() refused");
-            form.endSession(true);
-        } else if (way == "session end without leave to talk, then close()") {
-            expect(!form.endSession(false), "closed without leave to talk");
-            expect(form.isVisible() && toolkit::MessageBox::testRecord().empty(),
-                   "the quiet session end closed the window or talked");
-            expect(form.close(), "close() refused");
         } else {
             throw std::invalid_argument("driver: no way of closing called " + std::string(way));
         }

@@ -12,7 +12,6 @@
 #include <QFrame>
 #include <QHash>
 #include <QPushButton>
-#include <QSessionManager>
 #include <QTabBar>
 
 #include <map>
@@ -74,11 +73,12 @@ QtForm::QtForm(const FormDesign& design)
     createControls(design);
     setTabOrder(design);
 
-    // Ending the desktop session closes the window like any other way of closing it.
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
-        if (!hasUnloaded() && endSession(manager.allowsInteraction()))
-            manager.release();
-    });
+    // The session's save requests are left alone: Qt raises commitDataRequest
+    // for checkpoints as well as for a logout, and a logout can still be
+    // cancelled. Only the end of the session closes the window: the session
+    // manager's Die reaches the program as Qt's request to quit, which closes
+    // every window, so the farewell is shown then, whether or not the session
+    // ever gave leave to interact.
 }
 
 void QtForm::createControls(const FormDesign& design)
@@ -220,15 +220,6 @@ bool QtForm::close()
 bool QtForm::isVisible() const
 {
     return QWidget::isVisible();
-}
-
-bool QtForm::endSession(bool interactionAllowed)
-{
-    // The farewell is a message box: without the session's leave to show it, stay quiet.
-    if (!interactionAllowed)
-        return false;
-    close();
-    return true;
 }
 
 void QtForm::closeEvent(QCloseEvent* event)

@@ -16,10 +16,6 @@ public:
     bool close() override;
     bool isVisible() const override;
 
-    // The desktop session is ending: closes the window, farewell included, when
-    // the session lets the program talk to the user. Returns whether it did.
-    bool endSession(bool interactionAllowed);
-
 protected:
     void showWindow() override;
     void closeEvent(QCloseEvent* event) override;
