@@ -14,7 +14,10 @@
 #include <QTabBar>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
+#include <tuple>
 
 using toolkit::qt::QtLabel;
 using toolkit::qt::QtListBox;
@@ -70,6 +73,39 @@ QString focusName(const QWidget* widget)
     return widget->objectName();
 }
 
+// The contrast ratio of two colours, as accessibility guidelines define it.
+double contrast(QRgb a, QRgb b)
+{
+    const auto luminance = [](QRgb rgb) {
+        const auto linear = [](int channel) {
+            const double c = channel / 255.0;
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) +
+               0.0722 * linear(qBlue(rgb));
+    };
+    const double first = luminance(a), second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// How a control's picture changed: the number of pixels that differ, and the
+// largest contrast between a pixel's old and new colour.
+std::pair<int, double> change(const QImage& before, const QImage& after)
+{
+    int differing = 0;
+    double largest = 1;
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 0; x < before.width(); ++x) {
+            const QRgb old = before.pixel(x, y), now = after.pixel(x, y);
+            if (old != now) {
+                ++differing;
+                largest = std::max(largest, contrast(old, now));
+            }
+        }
+    }
+    return {differing, largest};
+}
+
 } // namespace
 
 class TestForm1Layout : public QObject {
@@ -92,6 +128,8 @@ private slots:
     void focusChain();
     void focusFollowsTheTab_data();
     void focusFollowsTheTab();
+    void focusShown_data();
+    void focusShown();
     void initialState();
     void accessibility();
     void fontStandIns_data();
@@ -458,6 +496,53 @@ void TestForm1Layout::focusChain()
         visited.append(focusName(QApplication::focusWidget()));
     }
     QCOMPARE(visited, chain);
+}
+
+void TestForm1Layout::focusShown_data()
+{
+    QTest::addColumn<int>("step"); // Tab presses from start-up before the one checked
+    const char* const chain[] = {"List1(0)",    "List1(1)",    "SSTab1",
+                                 "List3(0)",    "Command2(0)", "Command2(1)",
+                                 "Command3(0)", "Command3(1)", "List1(0)"};
+    for (int step = 0; step + 1 < int(std::size(chain)); ++step)
+        QTest::addRow("%s to %s", chain[step], chain[step + 1]) << step;
+}
+
+void TestForm1Layout::focusShown()
+{
+    QFETCH(int, step);
+
+    // The window as it starts, focus on the empty Force A list; nothing selected anywhere.
+    formWidget->show();
+    QApplication::setActiveWindow(formWidget);
+    QVERIFY(QTest::qWaitForWindowActive(formWidget));
+    for (int i = 0; i < step; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+
+    QWidget* losing = QApplication::focusWidget();
+    QTest::keyClick(losing, Qt::Key_Tab);
+    QWidget* gaining = QApplication::focusWidget();
+    QVERIFY(gaining && gaining != losing);
+    // Each control drawn with the focus and without it, in the same state otherwise.
+    const auto picture = [](QWidget* widget) {
+        return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage losingAfter = picture(losing), gainingWith = picture(gaining);
+    QTest::keyClick(gaining, Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), losing);
+    const QImage losingWith = picture(losing), gainingAfter = picture(gaining);
+
+    // A mark that shows: some pixels change, at least 3:1 against what they were.
+    for (const auto& [widget, with, without] :
+         {std::tuple{losing, losingWith, losingAfter}, {gaining, gainingWith, gainingAfter}}) {
+        const auto [differing, largest] = change(with, without);
+
+        QVERIFY2(differing > 0,
+                 qPrintable(focusName(widget) + QStringLiteral(" looks the same with focus")));
+        QVERIFY2(largest >= 3, qPrintable(QStringLiteral("%1: focus mark at %2:1 contrast")
+                                              .arg(focusName(widget))
+                                              .arg(largest, 0, 'f', 2)));
+    }
 }
 
 void TestForm1Layout::focusFollowsTheTab_data()

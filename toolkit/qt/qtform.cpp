@@ -1,5 +1,6 @@
 #include "qtform.h"
 
+#include "focusmark.h"
 #include "fonts.h"
 #include "qtlabel.h"
 #include "qtlistbox.h"
@@ -12,6 +13,7 @@
 #include <QFrame>
 #include <QHash>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTabBar>
 
 #include <map>
@@ -86,6 +88,9 @@ void QtForm::createControls(const FormDesign& design)
     QHash<QString, QWidget*> containers;
     // One font per face, shared by the controls drawn in it.
     std::map<const FontDesign*, QFont> fonts;
+    // The base style's focus mark on buttons and tabs is too faint to find.
+    auto* focusMarks = new FocusMarkStyle(QStyleFactory::create(style()->name()));
+    focusMarks->setParent(this);
 
     for (const ControlDesign& control : design.controls) {
         QWidget* container = this;
@@ -106,6 +111,7 @@ void QtForm::createControls(const FormDesign& design)
             for (const Text tab : control.items)
                 tabs->addPage(toQString(tab));
             tabs->tabBar()->setAccessibleName(toQString(control.accessibleName));
+            tabs->tabBar()->setStyle(focusMarks);
             addControl(control.name, control.index, static_cast<TabContainer*>(tabs));
             containers.insert(name, tabs);
             widget = tabs;
@@ -115,6 +121,8 @@ void QtForm::createControls(const FormDesign& design)
             auto* button = new QPushButton(caption, container);
             button->setAutoDefault(false);
             button->setAccessibleName(caption);
+            if (control.enabled) // a disabled button never takes the focus
+                button->setStyle(focusMarks);
             connect(button, &QPushButton::clicked, this,
                     [this, control] { raiseClick(control.name, control.index); });
             widget = button;

@@ -1,10 +1,12 @@
 #include "qtlistbox.h"
 
+#include "focusmark.h"
 #include "keycodes.h"
 #include "text.h"
 
 #include <QAbstractListModel>
 #include <QKeyEvent>
+#include <QPainter>
 
 #include <vector>
 
@@ -130,6 +132,34 @@ void QtListBox::keyPressEvent(QKeyEvent* event)
         return;
     }
     QListView::keyPressEvent(event);
+}
+
+void QtListBox::paintEvent(QPaintEvent* event)
+{
+    QListView::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The style marks the focus on the current row alone, and only once the
+    // keyboard has been used: an empty list, or one whose frame the user has
+    // not seen yet, showed no focus at all, and on the black unit lists the
+    // row's mark is dark on black. A frame just inside the list's border shows
+    // it always.
+    QPainter painter(viewport());
+    painter.setPen(QPen(focusMarkColour(palette(), QPalette::Base, QPalette::Text), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(viewport()->rect()).adjusted(1, 1, -1, -1));
+}
+
+void QtListBox::focusInEvent(QFocusEvent* event)
+{
+    QListView::focusInEvent(event);
+    viewport()->update();
+}
+
+void QtListBox::focusOutEvent(QFocusEvent* event)
+{
+    QListView::focusOutEvent(event);
+    viewport()->update();
 }
 
 } // namespace toolkit::qt
