@@ -281,11 +281,10 @@ TEST_CASE("first move selects the first row")
             CAPTURE(race);
             CAPTURE(key);
             const Window w;
-            for (const toolkit::Row row : {4, 2}) { // Knight, Footman
-                w.units(0).setListIndex(row);
-                w.add(1);
-            }
-            w.units(0).setListIndex(toolkit::noRow);
+            // Neither list has been moved in: Force B's entries are put in
+            // directly, leaving the Human list untouched.
+            for (const std::u16string_view entry : {u"Knight", u"Footman"})
+                w.force(1).AddItem(entry);
 
             // Reach the list with the keyboard, as a user does, and take the first step.
             ListBox& target = race == toolkit::noIndex ? w.force(1) : w.units(race);
