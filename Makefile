@@ -29,8 +29,10 @@ build: configure
 run: build
 	@scripts/run $(BUILD_DIR)/zorvan-calculator
 
+# Both programs' tests: Linux's, then Windows' under Wine.
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
+	$(MAKE) --no-print-directory test-windows
 
 bench: build
 	@scripts/bench $(BUILD_DIR)

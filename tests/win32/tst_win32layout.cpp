@@ -1,6 +1,7 @@
 #include "driver.h"
 #include "form1.h"
 #include "label.h"
+#include "listbox.h"
 #include "testing.h"
 #include "win32form.h"
 
@@ -207,4 +208,25 @@ TEST_CASE("Tab and Shift+Tab follow the design's tab order")
     driver->chooseTab("SSTab1", 2);
     CHECK(driver->focused() == "List3(2)");
     CHECK(!IsWindowVisible(dynamic_cast<const Win32Form&>(form1.form()).control("List3", 0)));
+}
+
+TEST_CASE("with nothing selected, the first move selects the row the keyboard frame is on")
+{
+    for (const toolkit::KeyCode key : {40, 38, 36}) { // Down, Up, Home
+        CAPTURE(key);
+        Form1 form1;
+        form1.show();
+        const auto driver = Driver::create(form1.form());
+        toolkit::ListBox& list = form1.form().listBox("List1", 0);
+        for (int row = 0; row < 60; ++row) {
+            const std::string entry = "entry " + std::to_string(row);
+            list.AddItem(std::u16string(entry.begin(), entry.end()));
+        }
+        driver->clickRow("List1", 0, 40);
+        driver->press(46); // Delete: nothing selected, the frame stays in that place
+        REQUIRE(list.ListIndex() == toolkit::noRow);
+        driver->press(key);
+        REQUIRE(list.ListIndex() != toolkit::noRow);
+        CHECK(list.List(list.ListIndex()) == u"entry 41");
+    }
 }
