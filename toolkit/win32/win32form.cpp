@@ -363,6 +363,11 @@ LRESULT Win32Form::handle(UINT message, WPARAM wParam, LPARAM lParam)
         const auto dc = reinterpret_cast<HDC>(wParam);
         SetTextColor(dc, control && control->label ? control->label->textColour()
                                                    : GetSysColor(COLOR_WINDOWTEXT));
+        // On a tab page the text lies on the page as the tab control painted it.
+        if (control && tabContainers.contains(control->design->container)) {
+            SetBkMode(dc, TRANSPARENT);
+            return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+        }
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
