@@ -32,37 +32,29 @@ void handleEvents()
     }
 }
 
-bool extended(WORD key)
-{
-    return (key >= VK_PRIOR && key <= VK_DOWN) || key == VK_INSERT || key == VK_DELETE;
-}
-
 void addKey(std::vector<INPUT>& inputs, WORD key, bool up)
 {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.wScan = WORD(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (extended(key) ? KEYEVENTF_EXTENDEDKEY : 0);
+    INPUT input{.type = INPUT_KEYBOARD};
+    input.ki = {key, WORD(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)), up ? KEYEVENTF_KEYUP : 0u};
     inputs.push_back(input);
 }
 
-// A key with modifiers held around it, as input events.
+// A key with the modifiers held around it, as input events.
 void addChord(std::vector<INPUT>& inputs, WORD key, toolkit::ShiftState shift)
 {
-    std::vector<WORD> modifiers;
-    if (shift & toolkit::shiftMask)
-        modifiers.push_back(VK_SHIFT);
-    if (shift & toolkit::ctrlMask)
-        modifiers.push_back(VK_CONTROL);
-    if (shift & toolkit::altMask)
-        modifiers.push_back(VK_MENU);
-    for (const WORD modifier : modifiers)
-        addKey(inputs, modifier, false);
+    constexpr std::pair<toolkit::ShiftState, WORD> modifiers[] = {{toolkit::shiftMask, VK_SHIFT},
+                                                                  {toolkit::ctrlMask, VK_CONTROL},
+                                                                  {toolkit::altMask, VK_MENU}};
+    for (const auto& [mask, modifier] : modifiers) {
+        if (shift & mask)
+            addKey(inputs, modifier, false);
+    }
     addKey(inputs, key, false);
     addKey(inputs, key, true);
-    for (auto modifier = modifiers.rbegin(); modifier != modifiers.rend(); ++modifier)
-        addKey(inputs, *modifier, true);
+    for (const auto& [mask, modifier] : modifiers) {
+        if (shift & mask)
+            addKey(inputs, modifier, true);
+    }
 }
 
 // Keys typed through the system's input queue, all queued before any is handled
@@ -77,10 +69,10 @@ void type(std::initializer_list<std::pair<WORD, toolkit::ShiftState>> chords)
     handleEvents();
 }
 
-// A left click at a point of a control's client area.
-void clickAt(HWND control, POINT point, bool twice)
+// A left click in the middle of a box of a control's client area.
+void clickAt(HWND control, const RECT& box, bool twice)
 {
-    const LPARAM where = MAKELPARAM(point.x, point.y);
+    const LPARAM where = MAKELPARAM((box.left + box.right) / 2, (box.top + box.bottom) / 2);
     SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, where);
     SendMessageW(control, WM_LBUTTONUP, 0, where);
     if (twice) {
@@ -88,11 +80,6 @@ void clickAt(HWND control, POINT point, bool twice)
         SendMessageW(control, WM_LBUTTONUP, 0, where);
     }
     handleEvents();
-}
-
-POINT centreOf(const RECT& box)
-{
-    return {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
 }
 
 class Win32Driver : public Driver {
@@ -123,7 +110,7 @@ public:
         SendMessageW(control, LB_SETTOPINDEX, WPARAM(row), 0);
         RECT box{};
         SendMessageW(control, LB_GETITEMRECT, WPARAM(row), reinterpret_cast<LPARAM>(&box));
-        clickAt(control, centreOf(box), twice);
+        clickAt(control, box, twice);
     }
 
     void chooseTab(std::string_view container, toolkit::Index tab) override
@@ -132,7 +119,7 @@ public:
         expect(tab >= 0 && tab < SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), "no such tab");
         RECT box{};
         SendMessageW(tabs, TCM_GETITEMRECT, WPARAM(tab), reinterpret_cast<LPARAM>(&box));
-        clickAt(tabs, centreOf(box), false);
+        clickAt(tabs, box, false);
     }
 
     void focus(std::string_view name, toolkit::Index index) override
@@ -153,13 +140,9 @@ public:
 
     std::vector<std::string> closeWays() const override
     {
-        return {"close button",
-                "Alt+F4",
-                "system menu",
-                "WM_CLOSE from another program",
-                "close()",
-                "session end",
-                "session end after close()"};
+        return {"close button", "Alt+F4",
+                "system menu",  "WM_CLOSE from another program",
+                "session end",  "session end after close()"};
     }
 
     void close(std::string_view way) override
@@ -178,8 +161,6 @@ public:
             // Another thread stands in for another process: both only post to the window.
             std::thread([window] { PostMessageW(window, WM_CLOSE, 0, 0); }).join();
             handleEvents();
-        } else if (way == "close()") {
-            expect(form.close(), "close() refused");
         } else if (way == "session end" || way == "session end after close()") {
             if (way == "session end after close()")
                 expect(form.close(), "close() refused");
