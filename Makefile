@@ -5,8 +5,13 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PREFIX ?= /usr/local
 SANITIZE_DIR ?= build-sanitize
+# The Windows build: cross-compiled with mingw-w64, its tests run under Wine in a
+# prefix inside this tree (scripts/wine). WINDOWS_SOURCE lets a scratch project try it.
+WINDOWS_DIR ?= build-windows
+WINDOWS_SOURCE ?= .
+WINDOWS_WINE = scripts/wine --prefix $(WINDOWS_DIR)/wineprefix
 
-.PHONY: all build deps configure run test bench install package check-package test-sanitize clean
+.PHONY: all build deps configure run test bench install package check-package test-sanitize windows test-windows clean
 
 all: build
 
@@ -24,8 +29,10 @@ build: configure
 run: build
 	@scripts/run $(BUILD_DIR)/zorvan-calculator
 
+# Both programs' tests: Linux's, then Windows' under Wine.
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
+	$(MAKE) --no-print-directory test-windows
 
 bench: build
 	@scripts/bench $(BUILD_DIR)
@@ -58,5 +65,15 @@ test-sanitize: deps
 	$(SANITIZER_OPTIONS) ctest --test-dir $(SANITIZE_DIR) --output-on-failure --parallel $(JOBS)
 	$(SANITIZER_OPTIONS) scripts/drive-window $(SANITIZE_DIR)/zorvan-calculator
 
+windows: deps
+	cmake -S $(WINDOWS_SOURCE) -B $(WINDOWS_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+		-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake
+	cmake --build $(WINDOWS_DIR) --parallel $(JOBS)
+
+# Wine's server and services are ended whatever the tests' outcome.
+test-windows: windows
+	ctest --test-dir $(WINDOWS_DIR) --output-on-failure --parallel $(JOBS); \
+		status=$$?; $(WINDOWS_WINE) wineserver -k 2>/dev/null; exit $$status
+
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(WINDOWS_DIR)

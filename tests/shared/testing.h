@@ -5,7 +5,7 @@
 #include "form.h"
 #include "units.h"
 
-#include <doctest.h>
+#include <doctest/doctest.h>
 
 #include <array>
 #include <memory>

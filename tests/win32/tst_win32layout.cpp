@@ -1,0 +1,219 @@
+#include "driver.h"
+#include "form1.h"
+#include "label.h"
+#include "listbox.h"
+#include "testing.h"
+#include "win32form.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <tuple>
+
+using toolkit::win32::Win32Form;
+
+namespace {
+
+struct Place {
+    const char* name;
+    toolkit::Index index;
+    const char* container; // its left and top count from this one's corner
+    const wchar_t* kind;   // window class
+    RECT box;              // left, top, width, height in pixels at 96 dpi
+};
+
+// Written out from the window's design tables: twips / 15.
+constexpr Place places[] = {
+    {"SSTab1", -1, "", WC_TABCONTROLW, {8, 8, 297, 329}},
+    {"Command2", 0, "", L"Button", {16, 344, 137, 41}},
+    {"Command2", 1, "", L"Button", {168, 344, 137, 41}},
+    {"Command3", 0, "", L"Button", {16, 392, 137, 41}},
+    {"Command3", 1, "", L"Button", {168, 392, 137, 41}},
+    {"Label14", -1, "", L"Static", {16, 440, 289, 33}},
+    {"Frame1", -1, "", L"Button", {312, 0, 369, 473}},
+    {"List3", 0, "SSTab1", L"ListBox", {8, 40, 193, 274}},
+    {"List3", 1, "SSTab1", L"ListBox", {8, 40, 188, 274}},
+    {"List3", 2, "SSTab1", L"ListBox", {8, 40, 188, 274}},
+    {"List3", 3, "SSTab1", L"ListBox", {8, 40, 188, 274}},
+    {"Shape1", 0, "SSTab1", L"ZorvanShape", {208, 40, 81, 81}},
+    {"Shape1", 1, "SSTab1", L"ZorvanShape", {205, 40, 81, 81}},
+    {"Shape1", 2, "SSTab1", L"ZorvanShape", {205, 40, 81, 81}},
+    {"Shape1", 3, "SSTab1", L"ZorvanShape", {205, 40, 81, 81}},
+    {"Label13", 3, "SSTab1", L"Static", {208, 160, 73, 81}},
+    {"Label13", 2, "SSTab1", L"Static", {208, 168, 73, 81}},
+    {"Label13", 0, "SSTab1", L"Static", {208, 184, 73, 81}},
+    {"Label13", 1, "SSTab1", L"Static", {208, 176, 73, 81}},
+    {"forcea", -1, "Frame1", L"Static", {8, 16, 177, 25}},
+    {"List1", 0, "Frame1", L"ListBox", {8, 48, 169, 251}},
+    {"Label2", -1, "Frame1", L"Static", {8, 304, 97, 17}},
+    {"totalgold", 0, "Frame1", L"Static", {112, 304, 57, 17}},
+    {"Label3", -1, "Frame1", L"Static", {8, 328, 113, 17}},
+    {"totallumber", 0, "Frame1", L"Static", {112, 328, 57, 17}},
+    {"Label4", -1, "Frame1", L"Static", {8, 352, 97, 17}},
+    {"totalfood", 0, "Frame1", L"Static", {112, 352, 57, 17}},
+    {"Label11", -1, "Frame1", L"Static", {8, 376, 97, 17}},
+    {"totalcv", 0, "Frame1", L"Static", {112, 376, 57, 17}},
+    {"Label9", -1, "Frame1", L"Static", {8, 400, 161, 25}},
+    {"forceb", -1, "Frame1", L"Static", {184, 16, 177, 25}},
+    {"List1", 1, "Frame1", L"ListBox", {184, 48, 177, 251}},
+    {"Label6", -1, "Frame1", L"Static", {184, 304, 97, 17}},
+    {"totalgold", 1, "Frame1", L"Static", {304, 304, 57, 17}},
+    {"Label7", -1, "Frame1", L"Static", {184, 328, 113, 17}},
+    {"totallumber", 1, "Frame1", L"Static", {304, 328, 57, 17}},
+    {"Label8", -1, "Frame1", L"Static", {184, 352, 97, 17}},
+    {"totalfood", 1, "Frame1", L"Static", {304, 352, 57, 17}},
+    {"Label12", -1, "Frame1", L"Static", {184, 376, 97, 17}},
+    {"totalcv", 1, "Frame1", L"Static", {304, 376, 57, 17}},
+    {"Label10", -1, "Frame1", L"Static", {184, 400, 161, 25}},
+    {"Command1", -1, "Frame1", L"Button", {72, 432, 209, 33}},
+};
+
+// Name, index, face, points and weight, on a machine without Book Antiqua
+// (Wine's prefix has none).
+constexpr std::tuple<const char*, toolkit::Index, const wchar_t*, double, int> faces[] = {
+    {"List3", 0, L"Fixedsys", 9, 400},
+    {"forceb", -1, L"MS Sans Serif", 13.5, 700},
+    {"Label7", -1, L"TeX Gyre Pagella", 9.75, 700},
+    {"totalcv", 1, L"TeX Gyre Pagella", 11.25, 700},
+    {"Command2", 0, L"MS Sans Serif", 8, 400},
+};
+
+int scaled(int pixels, int dpi)
+{
+    return (pixels * dpi + 48) / 96;
+}
+
+// A window's box in its parent's client area.
+RECT boxOf(HWND window)
+{
+    RECT box{};
+    GetWindowRect(window, &box);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&box), 2);
+    return box;
+}
+
+std::array<int, 4> ltwh(const RECT& box)
+{
+    return {int(box.left), int(box.top), int(box.right - box.left), int(box.bottom - box.top)};
+}
+
+void checkPlaces(const Win32Form& form, int dpi)
+{
+    CAPTURE(dpi);
+    RECT client{};
+    GetClientRect(form.handle(), &client);
+    CHECK(ltwh(client) == std::array{0, 0, scaled(684, dpi), scaled(478, dpi)});
+    for (const Place& place : places) {
+        CAPTURE(std::string(place.name) + "(" + std::to_string(place.index) + ")");
+        HWND control = form.control(place.name, place.index);
+        REQUIRE(control);
+        CHECK(GetParent(control) == form.handle());
+        wchar_t kind[64]{};
+        GetClassNameW(control, kind, 64);
+        CHECK(_wcsicmp(kind, place.kind) == 0);
+        const RECT corner = *place.container ? boxOf(form.control(place.container)) : RECT{};
+        RECT box = boxOf(control);
+        OffsetRect(&box, -corner.left, -corner.top);
+        const RECT& want = place.box;
+        CHECK(ltwh(box) == std::array{scaled(want.left, dpi), scaled(want.top, dpi),
+                                      scaled(want.right, dpi), scaled(want.bottom, dpi)});
+    }
+    for (const auto& [name, index, face, points, weight] : faces) {
+        CAPTURE(name);
+        LOGFONTW font{};
+        const auto handle = HFONT(SendMessageW(form.control(name, index), WM_GETFONT, 0, 0));
+        REQUIRE(GetObjectW(handle, sizeof font, &font) == sizeof font);
+        CHECK(std::wstring(font.lfFaceName) == face);
+        CHECK(font.lfHeight == -int(points * dpi / 72 + 0.5));
+        CHECK(font.lfWeight == weight);
+    }
+}
+
+COLORREF drawnColour(const Win32Form& form, const char* name, toolkit::Index index, UINT ask,
+                     COLORREF (*which)(HDC))
+{
+    HDC dc = GetDC(form.handle());
+    SendMessageW(form.handle(), ask, WPARAM(dc), LPARAM(form.control(name, index)));
+    const COLORREF colour = which(dc);
+    ReleaseDC(form.handle(), dc);
+    return colour;
+}
+
+} // namespace
+
+TEST_CASE("the window, its controls' places, faces and colours, at this DPI and at 144")
+{
+    Form1 form1;
+    const auto& form = dynamic_cast<const Win32Form&>(form1.form());
+    wchar_t caption[64]{};
+    GetWindowTextW(form.handle(), caption, 64);
+    CHECK(std::wstring(caption) == L"Zorvan Calculator 0.1a by Kalmerid");
+    const auto style = GetWindowLongW(form.handle(), GWL_STYLE);
+    CHECK((style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX)) ==
+          (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
+    CHECK((style & (WS_MAXIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN)) == 0);
+    CHECK(GetClassLongPtrW(form.handle(), GCLP_HICON) != 0);
+    CHECK(!IsWindowEnabled(form.control("Command1")));
+
+    const int dpi = int(GetDpiForWindow(form.handle()));
+    checkPlaces(form, dpi);
+    if (dpi == 96) {
+        RECT suggested{10, 10, 10 + 1035, 10 + 760};
+        SendMessageW(form.handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), LPARAM(&suggested));
+        checkPlaces(form, 144);
+    }
+
+    for (toolkit::Index race = 0; race < 4; ++race) {
+        CHECK(drawnColour(form, "List3", race, WM_CTLCOLORLISTBOX, GetBkColor) == RGB(0, 0, 0));
+        CHECK(drawnColour(form, "List3", race, WM_CTLCOLORLISTBOX, GetTextColor) == RGB(0, 255, 0));
+    }
+    for (const char* timeLine : {"Label9", "Label10"})
+        CHECK(drawnColour(form, timeLine, -1, WM_CTLCOLORSTATIC, GetTextColor) == RGB(255, 0, 0));
+    form1.form().label("forcea").setForeColour({0, 0, 255});
+    CHECK(drawnColour(form, "forcea", -1, WM_CTLCOLORSTATIC, GetTextColor) == RGB(0, 0, 255));
+}
+
+TEST_CASE("Tab and Shift+Tab follow the design's tab order")
+{
+    Form1 form1;
+    form1.show();
+    const auto driver = Driver::create(form1.form());
+    const std::vector<std::string> order{"List1(0)",    "List1(1)",    "SSTab1",
+                                         "List3(0)",    "Command2(0)", "Command2(1)",
+                                         "Command3(0)", "Command3(1)"};
+    CHECK(driver->focused() == order.front());
+    for (std::size_t step = 1; step <= order.size(); ++step) {
+        driver->press(9);
+        CHECK(driver->focused() == order[step % order.size()]);
+    }
+    for (std::size_t step = order.size(); step-- > 0;) {
+        driver->press(9, toolkit::shiftMask);
+        CHECK(driver->focused() == order[step]);
+    }
+    // The focus on a unit list follows the tab to the list in front.
+    driver->focus("List3", 0);
+    driver->chooseTab("SSTab1", 2);
+    CHECK(driver->focused() == "List3(2)");
+    CHECK(!IsWindowVisible(dynamic_cast<const Win32Form&>(form1.form()).control("List3", 0)));
+}
+
+TEST_CASE("with nothing selected, the first move selects the row the keyboard frame is on")
+{
+    for (const toolkit::KeyCode key : {40, 38, 36}) { // Down, Up, Home
+        CAPTURE(key);
+        Form1 form1;
+        form1.show();
+        const auto driver = Driver::create(form1.form());
+        toolkit::ListBox& list = form1.form().listBox("List1", 0);
+        for (int row = 0; row < 60; ++row) {
+            const std::string entry = "entry " + std::to_string(row);
+            list.AddItem(std::u16string(entry.begin(), entry.end()));
+        }
+        driver->clickRow("List1", 0, 40);
+        driver->press(46); // Delete: nothing selected, the frame stays in that place
+        REQUIRE(list.ListIndex() == toolkit::noRow);
+        driver->press(key);
+        REQUIRE(list.ListIndex() != toolkit::noRow);
+        CHECK(list.List(list.ListIndex()) == u"entry 41");
+    }
+}

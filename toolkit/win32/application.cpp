@@ -1,0 +1,47 @@
+#include "application.h"
+
+#include "win32application.h"
+#include "win32form.h"
+
+#include <commctrl.h>
+
+namespace toolkit {
+
+struct Application::Native {};
+
+Application::Application(const char*, const Identity&)
+    : native(std::make_unique<Native>())
+{
+    // The name, version and icon come from the program file's resources.
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_TAB_CLASSES;
+    InitCommonControlsEx(&controls);
+    // The manifest asks for this already; where it did, this call fails harmlessly.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+}
+
+Application::~Application() = default;
+
+int Application::exec()
+{
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0)
+        win32::dispatch(message);
+    return int(message.wParam);
+}
+
+namespace win32 {
+
+void dispatch(MSG& message)
+{
+    HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (root && Win32Form::isForm(root) && IsDialogMessageW(root, &message))
+        return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+} // namespace win32
+
+} // namespace toolkit

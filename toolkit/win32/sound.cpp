@@ -1,0 +1,8 @@
+#include "sound.h"
+
+#include "win.h"
+
+void toolkit::Sound::play()
+{
+    MessageBeep(MB_ICONWARNING);
+}
