@@ -13,7 +13,7 @@ WINDOWS_WINE = scripts/wine --prefix $(WINDOWS_DIR)/wineprefix
 # The program the Windows packages carry; another .exe can stand in for it.
 WINDOWS_EXE ?= $(WINDOWS_DIR)/zorvan-calculator.exe
 
-.PHONY: all build deps configure run test bench install package check-package test-sanitize windows test-windows package-windows clean
+.PHONY: all build deps configure run test bench install package check-package test-sanitize windows test-windows package-windows check-package-windows clean
 
 all: build
 
@@ -78,6 +78,10 @@ test-windows: windows
 # The installer (NSIS) and the portable zip, both into $(WINDOWS_DIR).
 package-windows: windows
 	packaging/windows/make-packages $(WINDOWS_EXE) $(WINDOWS_DIR)
+
+# Installs, runs and uninstalls them under Wine, in a prefix of the check's own.
+check-package-windows: package-windows
+	packaging/windows/check-install $(WINDOWS_EXE) $(WINDOWS_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(WINDOWS_DIR)
