@@ -10,8 +10,10 @@ SANITIZE_DIR ?= build-sanitize
 WINDOWS_DIR ?= build-windows
 WINDOWS_SOURCE ?= .
 WINDOWS_WINE = scripts/wine --prefix $(WINDOWS_DIR)/wineprefix
+# The program the Windows packages carry; another .exe can stand in for it.
+WINDOWS_EXE ?= $(WINDOWS_DIR)/zorvan-calculator.exe
 
-.PHONY: all build deps configure run test bench install package check-package test-sanitize windows test-windows clean
+.PHONY: all build deps configure run test bench install package check-package test-sanitize windows test-windows package-windows check-package-windows clean
 
 all: build
 
@@ -74,6 +76,14 @@ windows: deps
 test-windows: windows
 	ctest --test-dir $(WINDOWS_DIR) --output-on-failure --parallel $(JOBS); \
 		status=$$?; $(WINDOWS_WINE) wineserver -k 2>/dev/null; exit $$status
+
+# The installer (NSIS) and the portable zip, both into $(WINDOWS_DIR).
+package-windows: windows
+	packaging/windows/make-packages $(WINDOWS_EXE) $(WINDOWS_DIR)
+
+# Installs, runs and uninstalls them under Wine, in a prefix of the check's own.
+check-package-windows: package-windows
+	packaging/windows/check-install $(WINDOWS_EXE) $(WINDOWS_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(WINDOWS_DIR)
