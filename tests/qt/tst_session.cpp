@@ -164,7 +164,7 @@ void TestSession::initTestCase()
         ::prctl(PR_SET_PDEATHSIG, SIGTERM); // gone with the test, however it ends
     });
     xvfb.start(QStringLiteral("Xvfb"),
-               {"-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+               {"-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
     ::close(pipeEnds[1]);
     QVERIFY2(xvfb.waitForStarted(), "Xvfb did not start");
     QByteArray number;
