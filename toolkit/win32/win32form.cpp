@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <climits>
 #include <numeric>
+#include <string>
 
 namespace toolkit {
 
@@ -72,9 +73,16 @@ RECT scaled(const RECT& box, int dpi)
 Win32Form::Win32Form(const FormDesign& design)
     : design(design)
 {
-    CreateWindowExW(0, MAKEINTATOM(windowClassAtom(procedure)), wide(design.caption).c_str(),
-                    windowStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,
-                    GetModuleHandleW(nullptr), this);
+    if (!CreateWindowExW(0, MAKEINTATOM(windowClassAtom(procedure)), wide(design.caption).c_str(),
+                         windowStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,
+                         GetModuleHandleW(nullptr), this)) {
+        // Without its window the program has nothing to show: say so, as on
+        // Linux without a display, and end with status 1.
+        const std::wstring reason =
+            L"Cannot create the window (error " + std::to_wstring(GetLastError()) + L").";
+        MessageBoxW(nullptr, reason.c_str(), wide(design.caption).c_str(), MB_OK | MB_ICONERROR);
+        ExitProcess(1);
+    }
     const UINT windowDpi = GetDpiForWindow(window);
     createControls();
     layOut(windowDpi ? int(windowDpi) : 96, nullptr);
