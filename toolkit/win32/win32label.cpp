@@ -81,6 +81,9 @@ void Win32Label::keepCaptionsWhole(const Label& other)
 {
     beside = &dynamic_cast<const Win32Label&>(other);
     keepWhole = true;
+    // One line, centred: a stand-in face's tall ascent would push the digits
+    // below the box if they were drawn from its top.
+    SetWindowLongW(label, GWL_STYLE, GetWindowLongW(label, GWL_STYLE) | SS_CENTERIMAGE);
     fitCaption();
 }
 
