@@ -7,7 +7,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
+#include <string_view>
 #include <tuple>
 
 using toolkit::win32::Win32Form;
@@ -129,6 +132,162 @@ void checkPlaces(const Win32Form& form, int dpi)
     }
 }
 
+// The width and height of a text drawn in a font, on the window's DC.
+SIZE extentOf(HWND window, HFONT font, std::wstring_view text)
+{
+    HDC dc = GetDC(window);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.data(), int(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    return size;
+}
+
+HFONT fontOf(HWND window)
+{
+    return HFONT(SendMessageW(window, WM_GETFONT, 0, 0));
+}
+
+std::wstring textOf(HWND window)
+{
+    wchar_t text[256]{};
+    return {text, std::size_t(GetWindowTextW(window, text, 256))};
+}
+
+int ascentOf(HWND window, HFONT font)
+{
+    HDC dc = GetDC(window);
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    return metrics.tmAscent;
+}
+
+void checkTextsFit(Form1& form1, const Win32Form& form, int dpi)
+{
+    CAPTURE(dpi);
+    GLYPHMETRICS glyph{};
+    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    for (HWND control = GetWindow(form.handle(), GW_CHILD); control;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        wchar_t kind[16]{};
+        GetClassNameW(control, kind, 16);
+        const bool button = _wcsicmp(kind, L"Button") == 0;
+        if (!button && _wcsicmp(kind, L"Static") != 0)
+            continue;
+        const std::string name = form.nameOf(control);
+        CAPTURE(name);
+        const std::wstring text = textOf(control);
+        RECT room{};
+        GetClientRect(control, &room);
+        if (button) { // single line, inside the raised edge
+            const int edge = 2 * GetSystemMetricsForDpi(SM_CXEDGE, UINT(dpi));
+            const SIZE size = extentOf(control, fontOf(control), text);
+            CHECK(size.cx + edge <= room.right);
+            CHECK(size.cy + edge <= room.bottom);
+            continue;
+        }
+        HDC dc = GetDC(control);
+        HGDIOBJ old = SelectObject(dc, fontOf(control));
+        RECT needed = room;
+        DrawTextW(dc, text.c_str(), int(text.size()), &needed,
+                  DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
+        // Lines are as tall as the face's whole ascent and descent; what must
+        // fit is the ink (a raster font tells none: all of it).
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        int above = metrics.tmAscent, below = metrics.tmDescent;
+        if (GetGlyphOutlineW(dc, L'0', GGO_METRICS, &glyph, 0, nullptr, &identity) != GDI_ERROR) {
+            above = below = 0;
+            for (const wchar_t c : text) {
+                GetGlyphOutlineW(dc, c, GGO_METRICS, &glyph, 0, nullptr, &identity);
+                above = std::max(above, int(glyph.gmptGlyphOrigin.y));
+                below = std::max(below, int(glyph.gmBlackBoxY) - int(glyph.gmptGlyphOrigin.y));
+            }
+        }
+        SelectObject(dc, old);
+        ReleaseDC(control, dc);
+        // A centred label is one line, centred in its box.
+        const bool centred = GetWindowLongW(control, GWL_STYLE) & SS_CENTERIMAGE;
+        const int top = centred ? (room.bottom - metrics.tmHeight) / 2 : 0;
+        const int bottom = centred ? top + metrics.tmHeight : needed.bottom;
+        CHECK(needed.right <= room.right);
+        CHECK(top + metrics.tmAscent - above >= 0);
+        CHECK(bottom - metrics.tmDescent + below <= room.bottom);
+    }
+    // Every unit name in its race's list and in a full force list, which shows
+    // its scroll bar; a list draws its rows a pixel in from each side.
+    for (toolkit::Index race = 0; race < 4; ++race) {
+        const toolkit::ListBox& units = form1.form().listBox("List3", race);
+        for (HWND list :
+             {form.control("List3", race), form.control("List1", 0), form.control("List1", 1)}) {
+            RECT room{};
+            GetClientRect(list, &room);
+            const bool bar = GetWindowLongW(list, GWL_STYLE) & WS_VSCROLL;
+            const int width =
+                int(room.right) - (bar ? 0 : GetSystemMetricsForDpi(SM_CXVSCROLL, UINT(dpi)));
+            for (toolkit::Row row = 0; row < units.ListCount(); ++row) {
+                const std::u16string_view unit = units.List(row);
+                const std::wstring text(unit.begin(), unit.end());
+                CAPTURE(text);
+                CHECK(extentOf(list, fontOf(list), text).cx + 2 <= width);
+            }
+        }
+    }
+}
+
+// 32,767 entries of the unit with the most of each statistic.
+void checkTotalsWhole(Form1& form1, const Win32Form& form)
+{
+    constexpr std::tuple<const char*, const char*, const char*, const char16_t*> rows[] = {
+        {"Label2", "Label6", "totalgold", u"13925975"},
+        {"Label3", "Label7", "totallumber", u"3932040"},
+        {"Label4", "Label8", "totalfood", u"229369"},
+        {"Label11", "Label12", "totalcv", u"2698526285"}};
+    for (const auto& [captionA, captionB, total, largest] : rows) {
+        for (const toolkit::Index force : {0, 1}) {
+            CAPTURE(std::string(total) + "(" + std::to_string(force) + ")");
+            HWND label = form.control(total, force);
+            HWND caption = form.control(force == 0 ? captionA : captionB);
+            const RECT design = boxOf(label);
+            const HFONT designFont = fontOf(label);
+            toolkit::Label& shown = form1.form().label(total, force);
+
+            shown.setCaption(largest);
+            const std::wstring text = textOf(label);
+            REQUIRE(text ==
+                    std::wstring(largest, largest + std::char_traits<char16_t>::length(largest)));
+            const RECT box = boxOf(label);
+            RECT room{};
+            GetClientRect(label, &room);
+            const SIZE size = extentOf(label, fontOf(label), text);
+            CHECK(size.cx <= room.right);
+            CHECK(box.right == design.right);
+            // The top moves down as much as the ascent shrinks; the bottom stays.
+            CHECK(box.top + ascentOf(label, fontOf(label)) ==
+                  design.top + ascentOf(label, designFont));
+            CHECK(box.bottom == design.bottom);
+            const int textLeft = (GetWindowLongW(label, GWL_STYLE) & SS_RIGHT)
+                                     ? int(box.right) - size.cx
+                                     : int(box.left);
+            const int captionEnd =
+                int(boxOf(caption).left) + extentOf(caption, fontOf(caption), textOf(caption)).cx;
+            CHECK(captionEnd < textLeft);
+            LOGFONTW now{}, was{};
+            GetObjectW(fontOf(label), sizeof now, &now);
+            GetObjectW(designFont, sizeof was, &was);
+            CHECK(std::abs(now.lfHeight) * 3 >= std::abs(was.lfHeight) * 2);
+
+            shown.setCaption(u"4355");
+            CHECK(ltwh(boxOf(label)) == ltwh(design));
+            CHECK(fontOf(label) == designFont);
+        }
+    }
+}
+
 COLORREF drawnColour(const Win32Form& form, const char* name, toolkit::Index index, UINT ask,
                      COLORREF (*which)(HDC))
 {
@@ -157,10 +316,14 @@ TEST_CASE("the window, its controls' places, faces and colours, at this DPI and 
 
     const int dpi = int(GetDpiForWindow(form.handle()));
     checkPlaces(form, dpi);
+    checkTextsFit(form1, form, dpi);
+    checkTotalsWhole(form1, form);
     if (dpi == 96) {
         RECT suggested{10, 10, 10 + 1035, 10 + 760};
         SendMessageW(form.handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), LPARAM(&suggested));
         checkPlaces(form, 144);
+        checkTextsFit(form1, form, 144);
+        checkTotalsWhole(form1, form);
     }
 
     for (toolkit::Index race = 0; race < 4; ++race) {
