@@ -37,12 +37,15 @@ void recalcforce(Module1& module, const ForceControls& controls, toolkit::Index 
     module.forcecv[force] = cv;
 }
 
+namespace {
+// A total as the labels show it: plain decimal digits.
 std::u16string totalText(Total total)
 {
     char digits[std::numeric_limits<Total>::digits10 + 3];
     const auto end = std::to_chars(digits, digits + sizeof digits, total).ptr;
     return std::u16string(digits, end);
 }
+} // namespace
 
 void showforce(const Module1& module, const ForceControls& controls, toolkit::Index force)
 {

@@ -28,6 +28,3 @@ void recalcforce(Module1& module, const ForceControls& controls, toolkit::Index 
 void showforce(const Module1& module, const ForceControls& controls, toolkit::Index force);
 // Colours both headings: the larger CV total green and the other red, both blue when equal.
 void colourforces(const Module1& module, const ForceControls& controls);
-
-// A total as the labels show it: plain decimal digits.
-std::u16string totalText(Total total);

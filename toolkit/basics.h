@@ -21,18 +21,6 @@ inline constexpr Index noIndex = -1;
 // Key codes are the classic desktop virtual-key numbers.
 using KeyCode = std::int16_t;
 namespace keys {
-inline constexpr KeyCode Tab = 9;
-inline constexpr KeyCode Return = 13;
-inline constexpr KeyCode Escape = 27;
-inline constexpr KeyCode Space = 32;
-inline constexpr KeyCode PageUp = 33;
-inline constexpr KeyCode PageDown = 34;
-inline constexpr KeyCode End = 35;
-inline constexpr KeyCode Home = 36;
-inline constexpr KeyCode Left = 37;
-inline constexpr KeyCode Up = 38;
-inline constexpr KeyCode Right = 39;
-inline constexpr KeyCode Down = 40;
 inline constexpr KeyCode Delete = 46;
 } // namespace keys
 

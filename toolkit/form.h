@@ -68,7 +68,6 @@ protected:
     // window may close. A request while the farewell is being said, or after
     // it, closes without another.
     bool raiseUnload();
-    bool hasUnloaded() const { return unloaded; }
 
 private:
     using Key = std::pair<std::string, Index>;

@@ -132,16 +132,24 @@ void checkPlaces(const Win32Form& form, int dpi)
     }
 }
 
-// The width and height of a text drawn in a font, on the window's DC.
-SIZE extentOf(HWND window, HFONT font, std::wstring_view text)
+// A text's width and height, and the font's ascent, on the window's DC.
+struct Measured {
+    SIZE size{};
+    int ascent = 0;
+};
+
+Measured measure(HWND window, HFONT font, std::wstring_view text = {})
 {
     HDC dc = GetDC(window);
     HGDIOBJ old = SelectObject(dc, font);
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.data(), int(text.size()), &size);
+    Measured measured;
+    GetTextExtentPoint32W(dc, text.data(), int(text.size()), &measured.size);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    measured.ascent = metrics.tmAscent;
     SelectObject(dc, old);
     ReleaseDC(window, dc);
-    return size;
+    return measured;
 }
 
 HFONT fontOf(HWND window)
@@ -153,17 +161,6 @@ std::wstring textOf(HWND window)
 {
     wchar_t text[256]{};
     return {text, std::size_t(GetWindowTextW(window, text, 256))};
-}
-
-int ascentOf(HWND window, HFONT font)
-{
-    HDC dc = GetDC(window);
-    HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(window, dc);
-    return metrics.tmAscent;
 }
 
 void checkTextsFit(Form1& form1, const Win32Form& form, int dpi)
@@ -185,7 +182,7 @@ void checkTextsFit(Form1& form1, const Win32Form& form, int dpi)
         GetClientRect(control, &room);
         if (button) { // single line, inside the raised edge
             const int edge = 2 * GetSystemMetricsForDpi(SM_CXEDGE, UINT(dpi));
-            const SIZE size = extentOf(control, fontOf(control), text);
+            const SIZE size = measure(control, fontOf(control), text).size;
             CHECK(size.cx + edge <= room.right);
             CHECK(size.cy + edge <= room.bottom);
             continue;
@@ -233,7 +230,7 @@ void checkTextsFit(Form1& form1, const Win32Form& form, int dpi)
                 const std::u16string_view unit = units.List(row);
                 const std::wstring text(unit.begin(), unit.end());
                 CAPTURE(text);
-                CHECK(extentOf(list, fontOf(list), text).cx + 2 <= width);
+                CHECK(measure(list, fontOf(list), text).size.cx + 2 <= width);
             }
         }
     }
@@ -263,18 +260,18 @@ void checkTotalsWhole(Form1& form1, const Win32Form& form)
             const RECT box = boxOf(label);
             RECT room{};
             GetClientRect(label, &room);
-            const SIZE size = extentOf(label, fontOf(label), text);
+            const SIZE size = measure(label, fontOf(label), text).size;
             CHECK(size.cx <= room.right);
             CHECK(box.right == design.right);
             // The top moves down as much as the ascent shrinks; the bottom stays.
-            CHECK(box.top + ascentOf(label, fontOf(label)) ==
-                  design.top + ascentOf(label, designFont));
+            CHECK(box.top + measure(label, fontOf(label)).ascent ==
+                  design.top + measure(label, designFont).ascent);
             CHECK(box.bottom == design.bottom);
             const int textLeft = (GetWindowLongW(label, GWL_STYLE) & SS_RIGHT)
                                      ? int(box.right) - size.cx
                                      : int(box.left);
-            const int captionEnd =
-                int(boxOf(caption).left) + extentOf(caption, fontOf(caption), textOf(caption)).cx;
+            const int captionEnd = int(boxOf(caption).left) +
+                                   measure(caption, fontOf(caption), textOf(caption)).size.cx;
             CHECK(captionEnd < textLeft);
             LOGFONTW now{}, was{};
             GetObjectW(fontOf(label), sizeof now, &now);
