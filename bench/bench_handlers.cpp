@@ -1,5 +1,6 @@
 #include "form.h"
 #include "form1.h"
+#include "form1design.h"
 #include "qtform.h"
 #include "qtlistbox.h"
 #include "ratioreporter.h"
@@ -26,7 +27,7 @@ struct Window {
         QCoreApplication::processEvents();
         using toolkit::qt::controlOf;
         force = qobject_cast<toolkit::qt::QtListBox*>(controlOf(form.form(), "List1", 0));
-        units = &form.form().listBox("List3", 0);
+        units = &form.form().listBox(design::List3, 0);
         add = qobject_cast<QPushButton*>(controlOf(form.form(), "Command2", 0));
         clear = qobject_cast<QPushButton*>(controlOf(form.form(), "Command3", 0));
         units->setListIndex(4); // Knight

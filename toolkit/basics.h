@@ -21,6 +21,10 @@ inline constexpr Index noIndex = -1;
 // Key codes are the classic desktop virtual-key numbers.
 using KeyCode = std::int16_t;
 namespace keys {
+inline constexpr KeyCode Tab = 9;
+inline constexpr KeyCode Home = 36;
+inline constexpr KeyCode Up = 38;
+inline constexpr KeyCode Down = 40;
 inline constexpr KeyCode Delete = 46;
 } // namespace keys
 

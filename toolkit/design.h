@@ -17,6 +17,18 @@ enum class FontKind { Serif, Sans, Fixed };
 inline constexpr int twipsPerPixel = 15;
 inline constexpr int noTabIndex = -1;
 
+// A control's name as the program spells it, with the kind it names: a
+// misspelt name, or one used for another kind of control, does not compile.
+template <Kind kind> struct Name {
+    std::string_view text;
+};
+
+// Whether the keyboard focus can ever rest on a control of this kind.
+constexpr bool takesFocus(Kind kind)
+{
+    return kind == Kind::ListBox || kind == Kind::CommandButton || kind == Kind::TabContainer;
+}
+
 struct FontDesign {
     Text family;
     double points = 0;
@@ -58,6 +70,16 @@ struct FormDesign {
     // Containers come before what they hold.
     std::span<const ControlDesign> controls;
 };
+
+// Whether a design holds a control of that name and kind.
+template <Kind kind> constexpr bool holds(std::span<const ControlDesign> controls, Name<kind> name)
+{
+    for (const ControlDesign& control : controls) {
+        if (control.name == name.text && control.kind == kind)
+            return true;
+    }
+    return false;
+}
 
 // Whole pixels at 96 dots per inch.
 struct PixelRect {

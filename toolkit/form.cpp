@@ -1,42 +1,92 @@
 #include "form.h"
 
+#include "control.h"
+#include "label.h"
+#include "listbox.h"
+#include "tabcontainer.h"
+
+#include <algorithm>
+#include <climits>
 #include <stdexcept>
 
 namespace toolkit {
 
-template <typename T>
-T& Form::find(const std::map<Key, T*, std::less<>>& controls, std::string_view name, Index index)
+namespace {
+
+std::string describe(std::string_view name, Index index)
 {
-    const auto found = controls.find(Key(name, index));
-    if (found == controls.end())
-        throw std::out_of_range("no control " + std::string(name) + "(" + std::to_string(index) +
-                                ") of that kind");
-    return *found->second;
+    std::string text(name);
+    if (index != noIndex)
+        text += "(" + std::to_string(index) + ")";
+    return text;
 }
 
-ListBox& Form::listBox(std::string_view name, Index index) const
+} // namespace
+
+Form::Form(const FormDesign& design)
+    : formDesign(design)
 {
-    return find(lists, name, index);
 }
 
-Label& Form::label(std::string_view name, Index index) const
+std::vector<const ControlDesign*> Form::tabOrder(const FormDesign& design)
 {
-    return find(labels, name, index);
+    std::vector<const ControlDesign*> order;
+    for (const ControlDesign& control : design.controls)
+        order.push_back(&control);
+    std::ranges::stable_sort(order, {}, [](const ControlDesign* control) {
+        return control->tabIndex == noTabIndex ? INT_MAX : control->tabIndex;
+    });
+    return order;
 }
 
-TabContainer& Form::tabContainer(std::string_view name) const
+const Form::Made& Form::find(std::string_view name, Index index, Kind kind) const
 {
-    return find(tabContainers, name, noIndex);
+    const auto found = std::ranges::find_if(made, [&](const Made& each) {
+        return each.design->name == name && each.design->index == index &&
+               each.design->kind == kind;
+    });
+    if (found == made.end())
+        throw std::out_of_range("the window " + std::string(formDesign.name) + " has no " +
+                                describe(name, index) + " of that kind");
+    return *found;
 }
 
-void Form::onClick(std::string_view name, ClickHandler handler)
+bool Form::holds(std::string_view name, Kind kind) const
 {
-    clicks.insert_or_assign(std::string(name), std::move(handler));
+    return std::ranges::any_of(made, [&](const Made& each) {
+        return each.design->name == name && each.design->kind == kind;
+    });
 }
 
-void Form::onKeyDown(std::string_view name, KeyDownHandler handler)
+ListBox& Form::listBox(Name<Kind::ListBox> name, Index index) const
 {
-    keyDowns.insert_or_assign(std::string(name), std::move(handler));
+    return *find(name.text, index, Kind::ListBox).list;
+}
+
+Label& Form::label(Name<Kind::Label> name, Index index) const
+{
+    return *find(name.text, index, Kind::Label).label;
+}
+
+TabContainer& Form::tabContainer(Name<Kind::TabContainer> name) const
+{
+    return *find(name.text, noIndex, Kind::TabContainer).tabs;
+}
+
+void Form::onClick(Name<Kind::CommandButton> name, ClickHandler handler)
+{
+    if (!holds(name.text, Kind::CommandButton))
+        throw std::invalid_argument("the window " + std::string(formDesign.name) +
+                                    " has no button " + std::string(name.text));
+    clicks.insert_or_assign(std::string(name.text), std::move(handler));
+}
+
+void Form::onKeyDown(Name<Kind::ListBox> name, KeyDownHandler handler)
+{
+    if (!holds(name.text, Kind::ListBox))
+        throw std::invalid_argument("the window " + std::string(formDesign.name) + " has no list " +
+                                    std::string(name.text));
+    keyDowns.insert_or_assign(std::string(name.text), std::move(handler));
 }
 
 void Form::show()
@@ -47,33 +97,73 @@ void Form::show()
             load();
     }
     showWindow();
+    if (!focusPlaced) {
+        focusPlaced = true;
+        if (Control* first = firstFocusable())
+            first->takeFocus(false);
+    }
 }
 
-void Form::addControl(std::string_view name, Index index, ListBox* list)
+void Form::addControl(const ControlDesign& design, Control& control)
 {
-    lists.emplace(Key(name, index), list);
+    made.push_back({.design = &design, .control = &control});
 }
 
-void Form::addControl(std::string_view name, Index index, Label* label)
+void Form::controlsMade()
 {
-    labels.emplace(Key(name, index), label);
+    for (const ControlDesign* design : tabOrder(formDesign)) {
+        if (design->container.empty())
+            continue;
+        const auto container = std::ranges::find_if(
+            made, [&](const Made& each) { return each.design->name == design->container; });
+        const auto each = std::ranges::find(made, design, &Made::design);
+        if (container == made.end() || each == made.end())
+            throw std::logic_error("the window " + std::string(formDesign.name) + " lacks " +
+                                   describe(design->name, design->index) + " or its container");
+        if (container->tabs)
+            container->tabs->addToPage(design->page, *each->control);
+    }
 }
 
-void Form::addControl(std::string_view name, Index index, TabContainer* tabs)
+void Form::addControl(const ControlDesign& design, Control& control, ListBox& list)
 {
-    tabContainers.emplace(Key(name, index), tabs);
+    addControl(design, control);
+    made.back().list = &list;
+    // A direct call: the handler runs before the list handles the key itself.
+    list.keyDown = [this, &design](KeyCode keyCode, ShiftState shift) {
+        if (const auto handler = keyDowns.find(design.name); handler != keyDowns.end())
+            handler->second(design.index, keyCode, shift);
+    };
 }
 
-void Form::raiseClick(std::string_view name, Index index) const
+void Form::addControl(const ControlDesign& design, Control& control, Label& label)
 {
-    if (const auto handler = clicks.find(name); handler != clicks.end())
-        handler->second(index);
+    addControl(design, control);
+    made.back().label = &label;
 }
 
-void Form::raiseKeyDown(std::string_view name, Index index, KeyCode keyCode, ShiftState shift) const
+void Form::addControl(const ControlDesign& design, Control& control, TabContainer& tabs)
 {
-    if (const auto handler = keyDowns.find(name); handler != keyDowns.end())
-        handler->second(index, keyCode, shift);
+    addControl(design, control);
+    made.back().tabs = &tabs;
+}
+
+Control* Form::firstFocusable() const
+{
+    for (const ControlDesign* design : tabOrder(formDesign)) {
+        if (design->tabIndex == noTabIndex || !takesFocus(design->kind))
+            continue;
+        const auto each = std::ranges::find(made, design, &Made::design);
+        if (each != made.end() && each->control->canFocus())
+            return each->control;
+    }
+    return nullptr;
+}
+
+void Form::raiseClick(const ControlDesign& button) const
+{
+    if (const auto handler = clicks.find(button.name); handler != clicks.end())
+        handler->second(button.index);
 }
 
 bool Form::raiseUnload()

@@ -9,15 +9,19 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace toolkit {
 
+class Control;
 class Label;
 class ListBox;
 class TabContainer;
 
 // The window: made from its design by the platform, it raises the program's
-// events and gives access to its controls by name and index.
+// events and gives access to its controls by name and index. The rules of
+// tab order, first focus and closing live here; a platform makes the controls
+// and reports what the user did to them.
 class Form {
 public:
     using LoadHandler = std::function<void()>;
@@ -32,17 +36,21 @@ public:
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    ListBox& listBox(std::string_view name, Index index = noIndex) const;
-    Label& label(std::string_view name, Index index = noIndex) const;
-    TabContainer& tabContainer(std::string_view name) const;
+    const FormDesign& design() const { return formDesign; }
+
+    // A control the design does not hold stops the program with its name.
+    ListBox& listBox(Name<Kind::ListBox> name, Index index = noIndex) const;
+    Label& label(Name<Kind::Label> name, Index index = noIndex) const;
+    TabContainer& tabContainer(Name<Kind::TabContainer> name) const;
 
     // Load is raised once, when the window is first shown; Unload on every
     // way of closing it. One handler serves every member of a control array
-    // and is given the member's index.
+    // and is given the member's index. A handler for a control the design
+    // does not hold stops the program with its name.
     void onLoad(LoadHandler handler) { load = std::move(handler); }
     void onUnload(UnloadHandler handler) { unload = std::move(handler); }
-    void onClick(std::string_view name, ClickHandler handler);
-    void onKeyDown(std::string_view name, KeyDownHandler handler);
+    void onClick(Name<Kind::CommandButton> name, ClickHandler handler);
+    void onKeyDown(Name<Kind::ListBox> name, KeyDownHandler handler);
 
     // Raises Load the first time, then shows the window with the focus on the
     // first control in tab order that takes it.
@@ -51,38 +59,52 @@ public:
     virtual bool close() = 0;
     virtual bool isVisible() const = 0;
 
+    // Every control of a design, in the order the Tab key visits them; those
+    // without a tab index come last, in the design's order.
+    static std::vector<const ControlDesign*> tabOrder(const FormDesign& design);
+
 protected:
-    Form() = default;
+    explicit Form(const FormDesign& design);
 
     virtual void showWindow() = 0;
 
-    // The platform's controls register here as they are made.
-    void addControl(std::string_view name, Index index, ListBox* list);
-    void addControl(std::string_view name, Index index, Label* label);
-    void addControl(std::string_view name, Index index, TabContainer* tabs);
+    // The platform registers every control it made, then says it has made them all.
+    void addControl(const ControlDesign& design, Control& control);
+    void addControl(const ControlDesign& design, Control& control, ListBox& list);
+    void addControl(const ControlDesign& design, Control& control, Label& label);
+    void addControl(const ControlDesign& design, Control& control, TabContainer& tabs);
+    void controlsMade();
+
+    // The first control in tab order that can take the focus now, if any.
+    Control* firstFocusable() const;
 
     // The platform reports its events through these.
-    void raiseClick(std::string_view name, Index index) const;
-    void raiseKeyDown(std::string_view name, Index index, KeyCode keyCode, ShiftState shift) const;
+    void raiseClick(const ControlDesign& button) const;
     // For every request to close: raises Unload once and answers whether the
     // window may close. A request while the farewell is being said, or after
     // it, closes without another.
     bool raiseUnload();
 
 private:
-    using Key = std::pair<std::string, Index>;
-    template <typename T>
-    static T& find(const std::map<Key, T*, std::less<>>& controls, std::string_view name,
-                   Index index);
+    struct Made {
+        const ControlDesign* design = nullptr;
+        Control* control = nullptr;
+        ListBox* list = nullptr;
+        Label* label = nullptr;
+        TabContainer* tabs = nullptr;
+    };
 
-    std::map<Key, ListBox*, std::less<>> lists;
-    std::map<Key, Label*, std::less<>> labels;
-    std::map<Key, TabContainer*, std::less<>> tabContainers;
+    const Made& find(std::string_view name, Index index, Kind kind) const;
+    bool holds(std::string_view name, Kind kind) const;
+
+    const FormDesign& formDesign;
+    std::vector<Made> made;
     std::map<std::string, ClickHandler, std::less<>> clicks;
     std::map<std::string, KeyDownHandler, std::less<>> keyDowns;
     LoadHandler load;
     UnloadHandler unload;
     bool loaded = false;
+    bool focusPlaced = false;
     bool unloaded = false;
 };
 

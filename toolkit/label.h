@@ -1,26 +1,58 @@
 #pragma once
 
 #include "basics.h"
+#include "captionfit.h"
 
+#include <optional>
 #include <string>
 
 namespace toolkit {
 
-// A label whose text and text colour the program sets at run time.
+// A label whose text and text colour the program sets at run time. What it
+// shows is decided here; a platform only draws it and measures text.
 class Label {
 public:
     virtual ~Label() = default;
 
-    virtual std::u16string caption() const = 0;
-    virtual void setCaption(Text caption) = 0;
-    virtual Colour foreColour() const = 0;
-    virtual void setForeColour(Colour colour) = 0;
+    const std::u16string& caption() const { return shown; }
+    void setCaption(Text caption);
+    // The colour the text is drawn in: the design's, the program's, or the platform's default.
+    Colour foreColour() const { return fore ? *fore : defaultForeColour(); }
+    void setForeColour(Colour colour);
 
     // From now on keeps every caption whole on one line, clear of the text of
     // the label beside it: a caption too long for the box widens it leftwards
     // up to a space short of that text, and if it still does not fit is drawn
     // in a smaller size of the same face on the same baseline.
-    virtual void keepCaptionsWhole(const Label& beside) = 0;
+    void keepCaptionsWhole(const Label& beside);
+
+protected:
+    Label(Text caption, std::optional<Colour> foreColour);
+
+    // For the platform, once its box or its font's size in pixels has changed.
+    void layoutChanged();
+
+    virtual void drawCaption(Text caption) = 0;
+    virtual void drawForeColour(Colour colour) = 0;
+    virtual Colour defaultForeColour() const = 0;
+
+    // The box's left edge and width, in the platform's pixels.
+    virtual int boxLeft() const = 0;
+    virtual int boxWidth() const = 0;
+    // The design's size in points, and the width of a text drawn at a size.
+    virtual double designPoints() const = 0;
+    virtual int textWidth(Text text, double points) const = 0;
+    // Draws the caption in that part of the box, at that size, on the design's baseline.
+    virtual void placeCaption(const CaptionFit& fit) = 0;
+
+private:
+    void fit();
+
+    std::u16string shown;
+    std::optional<Colour> fore;
+    const Label* beside = nullptr;
+    int spare = 0; // how far the box may grow leftwards
+    CaptionFit placed;
 };
 
 } // namespace toolkit

@@ -2,31 +2,57 @@
 
 #include "basics.h"
 
+#include <functional>
 #include <limits>
+#include <string>
+#include <vector>
 
 namespace toolkit {
 
-// A list box: an unsorted list of texts with at most one selected row.
+// A list box: an unsorted list of texts with at most one selected row. The
+// rows and every rule about them live here; a platform only mirrors them in
+// its native control and reports the keys pressed in it.
 class ListBox {
 public:
     static constexpr Row MaxCount = std::numeric_limits<Row>::max();
 
     virtual ~ListBox() = default;
 
-    virtual Row ListCount() const = 0;
+    Row ListCount() const { return Row(rows.size()); }
     // The text of a row; the empty text for a row outside the list. The view
     // holds until this list next changes.
-    virtual Text List(Row row) const = 0;
+    Text List(Row row) const;
     // The selected row, or noRow. A keyboard cursor alone is not a selection.
-    virtual Row ListIndex() const = 0;
-    // Selects a row, or nothing for noRow, as a click on it would.
-    virtual void setListIndex(Row row) = 0;
+    Row ListIndex() const { return selectedRow(); }
+    // Selects a row, or nothing for noRow or a row outside the list, as a click would.
+    void setListIndex(Row row);
     // Appends a text; refuses (returns false) once the list holds MaxCount rows.
-    virtual bool AddItem(Text text) = 0;
+    bool AddItem(Text text);
     // Removes an existing row; the rows after it move up, and a removed
     // selection leaves none. Rows outside the list are ignored.
-    virtual void RemoveItem(Row row) = 0;
-    virtual void Clear() = 0;
+    void RemoveItem(Row row);
+    void Clear();
+
+    // Told of every key pressed while the list has the focus, before the list
+    // handles the key itself.
+    std::function<void(KeyCode keyCode, ShiftState shift)> keyDown;
+
+protected:
+    // The platform reports each key pressed in the list here, before its own
+    // control sees it; true means the key has been handled and goes no further.
+    bool keyPressed(KeyCode keyCode, ShiftState shift);
+
+    // The native control's side of each change, made after the rows here changed.
+    virtual void rowAppended(Text text) = 0;
+    virtual void rowRemoved(Row row) = 0;
+    virtual void rowsCleared() = 0;
+    virtual Row selectedRow() const = 0;
+    virtual void selectRow(Row row) = 0; // noRow: none
+    // The row the keyboard frame is on, or noRow.
+    virtual Row keyboardRow() const = 0;
+
+private:
+    std::vector<std::u16string> rows;
 };
 
 } // namespace toolkit

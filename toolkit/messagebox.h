@@ -2,10 +2,6 @@
 
 #include "basics.h"
 
-#include <optional>
-#include <string>
-#include <vector>
-
 namespace toolkit {
 
 class Form;
@@ -31,23 +27,8 @@ enum Style : int {
 
 enum Answer : int { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
 
-struct Shown {
-    std::u16string prompt;
-    int style = OkOnly;
-    std::u16string title;
-};
-
 // Shows the box over its owner and waits until the user dismisses it; returns the answer.
 int MsgBox(const Form* owner, Text prompt, int style, Text title);
-
-// Test hook: while an answer is set no box is shown; every call is recorded
-// and answered with it at once.
-void setTestAnswer(std::optional<int> answer);
-const std::vector<Shown>& testRecord();
-void clearTestRecord();
-
-// The platform's box, shown for real.
-int show(const Form* owner, Text prompt, int style, Text title);
 
 } // namespace MessageBox
 

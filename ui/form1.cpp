@@ -15,24 +15,27 @@ Form1::Form1()
     , module1(std::make_unique<Module1>())
 {
     toolkit::Form& form = *window;
-    SSTab1 = &form.tabContainer("SSTab1");
+    SSTab1 = &form.tabContainer(design::SSTab1);
     for (Index race = 0; race < raceCount; ++race)
-        List3[race] = &form.listBox("List3", race);
+        List3[race] = &form.listBox(design::List3, race);
     for (Index force = 0; force < forceCount; ++force) {
-        List1[force] = &form.listBox("List1", force);
+        List1[force] = &form.listBox(design::List1, force);
         forces.List1[force] = List1[force];
-        forces.totalfood[force] = &form.label("totalfood", force);
-        forces.totallumber[force] = &form.label("totallumber", force);
-        forces.totalgold[force] = &form.label("totalgold", force);
-        forces.totalcv[force] = &form.label("totalcv", force);
+        forces.totalfood[force] = &form.label(design::totalfood, force);
+        forces.totallumber[force] = &form.label(design::totallumber, force);
+        forces.totalgold[force] = &form.label(design::totalgold, force);
+        forces.totalcv[force] = &form.label(design::totalcv, force);
     }
-    forces.forcea = &form.label("forcea");
-    forces.forceb = &form.label("forceb");
+    forces.forcea = &form.label(design::forcea);
+    forces.forceb = &form.label(design::forceb);
 
     // A force list can hold totals of ten digits, more than the box shows in its
     // font; each total keeps clear of the caption on its line.
-    constexpr std::array<std::array<std::string_view, forceCount>, 4> captions{
-        {{"Label4", "Label8"}, {"Label3", "Label7"}, {"Label2", "Label6"}, {"Label11", "Label12"}}};
+    constexpr std::array<std::array<toolkit::Name<toolkit::Kind::Label>, forceCount>, 4> captions{
+        {{design::Label4, design::Label8},
+         {design::Label3, design::Label7},
+         {design::Label2, design::Label6},
+         {design::Label11, design::Label12}}};
     for (Index force = 0; force < forceCount; ++force) {
         const std::array<toolkit::Label*, 4> totals{forces.totalfood[force],
                                                     forces.totallumber[force],
@@ -43,9 +46,9 @@ Form1::Form1()
 
     form.onLoad([this] { Form_Load(); });
     form.onUnload([this](bool& cancel) { Form_Unload(cancel); });
-    form.onClick("Command2", [this](Index index) { Command2_Click(index); });
-    form.onClick("Command3", [this](Index index) { Command3_Click(index); });
-    form.onKeyDown("List1",
+    form.onClick(design::Command2, [this](Index index) { Command2_Click(index); });
+    form.onClick(design::Command3, [this](Index index) { Command3_Click(index); });
+    form.onKeyDown(design::List1,
                    [this](Index index, toolkit::KeyCode keyCode, toolkit::ShiftState shift) {
                        List1_KeyDown(index, keyCode, shift);
                    });

@@ -4,11 +4,14 @@
 #include "qtform.h"
 #include "qttabcontainer.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QListView>
+#include <QMessageBox>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 #include <stdexcept>
@@ -131,7 +134,44 @@ public:
         return {"close()", "window system close request", "close() twice", "two close events"};
     }
 
-    void close(std::string_view way) override
+    std::vector<MessageBoxSeen> close(std::string_view way) override
+    {
+        // Boxes are answered from the event loop they run, as a user would.
+        std::vector<MessageBoxSeen> seen;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&seen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            MessageBoxSeen each{.title = box->windowTitle().toStdU16String(),
+                                .text = box->text().toStdU16String()};
+            switch (box->icon()) {
+            case QMessageBox::Information:
+                each.icon = "information";
+                break;
+            case QMessageBox::Question:
+                each.icon = "question";
+                break;
+            case QMessageBox::Warning:
+                each.icon = "warning";
+                break;
+            case QMessageBox::Critical:
+                each.icon = "critical";
+                break;
+            default:
+                break;
+            }
+            for (const QAbstractButton* button : box->buttons())
+                each.buttons.push_back(button->text().toStdU16String());
+            seen.push_back(std::move(each));
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        watch.start(10);
+        closeOneWay(way);
+        return seen;
+    }
+
+    void closeOneWay(std::string_view way)
     {
         if (way == "close()" || way == "close() twice") {
             expect(form.close(), "close() refused");

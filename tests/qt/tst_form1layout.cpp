@@ -1,5 +1,6 @@
 #include "form1.h"
 #include "identity.h"
+#include "places.h"
 #include "qtapplication.h"
 #include "qtform.h"
 #include "qtlabel.h"
@@ -30,12 +31,13 @@ QString text(toolkit::Text text)
     return QStringView(text).toString();
 }
 
-// Where a control sits and what it looks like, written out in pixels from the
-// window's design tables (twips / 15).
-void addControl(const char* name, const char* container, const char* kind, QRect geometry,
-                const char* caption, const char* family, double points, int weight,
-                const char* alignment, bool redText)
+// What a control looks like; where it sits comes from the table of places
+// every platform shares.
+void addControl(const char* name, const char* container, const char* kind, const char* caption,
+                const char* family, double points, int weight, const char* alignment, bool redText)
 {
+    const toolkit::PixelRect place = placeOf(name).pixels();
+    const QRect geometry(place.left, place.top, place.width, place.height);
     QTest::newRow(name) << QString::fromLatin1(container) << QString::fromLatin1(kind) << geometry
                         << QString::fromLatin1(caption) << QString::fromLatin1(family) << points
                         << weight << QString::fromLatin1(alignment) << redText;
@@ -124,10 +126,6 @@ private slots:
     void tabPages_data();
     void tabPages();
     void selectionsKeptAcrossTabs();
-    void focusChain_data();
-    void focusChain();
-    void focusFollowsTheTab_data();
-    void focusFollowsTheTab();
     void focusShown_data();
     void focusShown();
     void initialState();
@@ -194,94 +192,72 @@ void TestForm1Layout::controls_data()
     QTest::addColumn<QString>("alignment");
     QTest::addColumn<bool>("redText");
 
-    addControl("SSTab1", "Form1", "toolkit::qt::QtTabContainer", QRect(8, 8, 297, 329), "", "", 0,
-               0, "", false);
-    addControl("Command2(0)", "Form1", "QPushButton", QRect(16, 344, 137, 41), "Add to Force A", "",
-               0, 0, "", false);
-    addControl("Command2(1)", "Form1", "QPushButton", QRect(168, 344, 137, 41), "Add to Force B",
-               "", 0, 0, "", false);
-    addControl("Command3(0)", "Form1", "QPushButton", QRect(16, 392, 137, 41), "Clear Force A", "",
-               0, 0, "", false);
-    addControl("Command3(1)", "Form1", "QPushButton", QRect(168, 392, 137, 41), "Clear Force B", "",
-               0, 0, "", false);
-    addControl("Label14", "Form1", "QLabel", QRect(16, 440, 289, 33),
+    addControl("SSTab1", "Form1", "toolkit::qt::QtTabContainer", "", "", 0, 0, "", false);
+    addControl("Command2(0)", "Form1", "QPushButton", "Add to Force A", "", 0, 0, "", false);
+    addControl("Command2(1)", "Form1", "QPushButton", "Add to Force B", "", 0, 0, "", false);
+    addControl("Command3(0)", "Form1", "QPushButton", "Clear Force A", "", 0, 0, "", false);
+    addControl("Command3(1)", "Form1", "QPushButton", "Clear Force B", "", 0, 0, "", false);
+    addControl("Label14", "Form1", "QLabel",
                "Para remover un solo item lo seleccionas y presionas DELETE/SUPRIMIR", "", 0, 0,
                "left", false);
-    addControl("Frame1", "Form1", "QFrame", QRect(312, 0, 369, 473), "", "", 0, 0, "", false);
-    addControl("List3(0)", "SSTab1:0", "toolkit::qt::QtListBox", QRect(8, 40, 193, 274), "",
-               "Fixedsys", 9, 400, "", false);
-    addControl("List3(1)", "SSTab1:1", "toolkit::qt::QtListBox", QRect(8, 40, 188, 274), "",
-               "Fixedsys", 9, 400, "", false);
-    addControl("List3(2)", "SSTab1:2", "toolkit::qt::QtListBox", QRect(8, 40, 188, 274), "",
-               "Fixedsys", 9, 400, "", false);
-    addControl("List3(3)", "SSTab1:3", "toolkit::qt::QtListBox", QRect(8, 40, 188, 274), "",
-               "Fixedsys", 9, 400, "", false);
-    addControl("Shape1(0)", "SSTab1:0", "toolkit::qt::Shape", QRect(208, 40, 81, 81), "", "", 0, 0,
-               "", false);
-    addControl("Shape1(1)", "SSTab1:1", "toolkit::qt::Shape", QRect(205, 40, 81, 81), "", "", 0, 0,
-               "", false);
-    addControl("Shape1(2)", "SSTab1:2", "toolkit::qt::Shape", QRect(205, 40, 81, 81), "", "", 0, 0,
-               "", false);
-    addControl("Shape1(3)", "SSTab1:3", "toolkit::qt::Shape", QRect(205, 40, 81, 81), "", "", 0, 0,
-               "", false);
-    addControl("Label13(3)", "SSTab1:0", "QLabel", QRect(208, 160, 73, 81),
+    addControl("Frame1", "Form1", "QFrame", "", "", 0, 0, "", false);
+    addControl("List3(0)", "SSTab1:0", "toolkit::qt::QtListBox", "", "Fixedsys", 9, 400, "", false);
+    addControl("List3(1)", "SSTab1:1", "toolkit::qt::QtListBox", "", "Fixedsys", 9, 400, "", false);
+    addControl("List3(2)", "SSTab1:2", "toolkit::qt::QtListBox", "", "Fixedsys", 9, 400, "", false);
+    addControl("List3(3)", "SSTab1:3", "toolkit::qt::QtListBox", "", "Fixedsys", 9, 400, "", false);
+    addControl("Shape1(0)", "SSTab1:0", "toolkit::qt::Shape", "", "", 0, 0, "", false);
+    addControl("Shape1(1)", "SSTab1:1", "toolkit::qt::Shape", "", "", 0, 0, "", false);
+    addControl("Shape1(2)", "SSTab1:2", "toolkit::qt::Shape", "", "", 0, 0, "", false);
+    addControl("Shape1(3)", "SSTab1:3", "toolkit::qt::Shape", "", "", 0, 0, "", false);
+    addControl("Label13(3)", "SSTab1:0", "QLabel",
                "Aca irian las fotos y los atributos de cada unidad <In progress>", "", 0, 0,
                "centre", false);
-    addControl("Label13(2)", "SSTab1:1", "QLabel", QRect(208, 168, 73, 81),
+    addControl("Label13(2)", "SSTab1:1", "QLabel",
                "Aca irian las fotos y los atributos de cada unidad <In progress>", "", 0, 0,
                "centre", false);
-    addControl("Label13(0)", "SSTab1:2", "QLabel", QRect(208, 184, 73, 81),
+    addControl("Label13(0)", "SSTab1:2", "QLabel",
                "Aca irian las fotos y los atributos de cada unidad <In progress>", "", 0, 0,
                "centre", false);
-    addControl("Label13(1)", "SSTab1:3", "QLabel", QRect(208, 176, 73, 81),
+    addControl("Label13(1)", "SSTab1:3", "QLabel",
                "Aca irian las fotos y los atributos de cada unidad <In progress>", "", 0, 0,
                "centre", false);
-    addControl("forcea", "Frame1", "QLabel", QRect(8, 16, 177, 25), "Force A", "MS Sans Serif",
-               13.5, 700, "centre", false);
-    addControl("List1(0)", "Frame1", "toolkit::qt::QtListBox", QRect(8, 48, 169, 251), "", "", 0, 0,
-               "", false);
-    addControl("Label2", "Frame1", "QLabel", QRect(8, 304, 97, 17), "Total Gold: ", "Book Antiqua",
-               9.75, 700, "left", false);
-    addControl("totalgold(0)", "Frame1", "QLabel", QRect(112, 304, 57, 17), "0", "Book Antiqua",
-               11.25, 700, "right", false);
-    addControl("Label3", "Frame1", "QLabel", QRect(8, 328, 113, 17),
-               "Total Lumber:", "Book Antiqua", 9.75, 700, "left", false);
-    addControl("totallumber(0)", "Frame1", "QLabel", QRect(112, 328, 57, 17), "0", "Book Antiqua",
-               11.25, 700, "right", false);
-    addControl("Label4", "Frame1", "QLabel", QRect(8, 352, 97, 17), "Total Food:", "Book Antiqua",
-               9.75, 700, "left", false);
-    addControl("totalfood(0)", "Frame1", "QLabel", QRect(112, 352, 57, 17), "0", "Book Antiqua",
-               11.25, 700, "right", false);
-    addControl("Label11", "Frame1", "QLabel", QRect(8, 376, 97, 17), "Total CV:", "Book Antiqua",
-               9.75, 700, "left", false);
-    addControl("totalcv(0)", "Frame1", "QLabel", QRect(112, 376, 57, 17), "0", "Book Antiqua",
-               11.25, 700, "right", false);
-    addControl("Label9", "Frame1", "QLabel", QRect(8, 400, 161, 25), "Total Time: WIP",
-               "Book Antiqua", 9.75, 700, "left", true);
-    addControl("forceb", "Frame1", "QLabel", QRect(184, 16, 177, 25), "Force B", "MS Sans Serif",
-               13.5, 700, "centre", false);
-    addControl("List1(1)", "Frame1", "toolkit::qt::QtListBox", QRect(184, 48, 177, 251), "", "", 0,
-               0, "", false);
-    addControl("Label6", "Frame1", "QLabel", QRect(184, 304, 97, 17),
-               "Total Gold: ", "Book Antiqua", 9.75, 700, "left", false);
-    addControl("totalgold(1)", "Frame1", "QLabel", QRect(304, 304, 57, 17), "0", "Book Antiqua",
-               11.25, 700, "right", false);
-    addControl("Label7", "Frame1", "QLabel", QRect(184, 328, 113, 17),
-               "Total Lumber:", "Book Antiqua", 9.75, 700, "left", false);
-    addControl("totallumber(1)", "Frame1", "QLabel", QRect(304, 328, 57, 17), "0", "Book Antiqua",
-               11.25, 700, "right", false);
-    addControl("Label8", "Frame1", "QLabel", QRect(184, 352, 97, 17), "Total Food:", "Book Antiqua",
-               9.75, 700, "left", false);
-    addControl("totalfood(1)", "Frame1", "QLabel", QRect(304, 352, 57, 17), "0", "Book Antiqua",
-               11.25, 700, "right", false);
-    addControl("Label12", "Frame1", "QLabel", QRect(184, 376, 97, 17), "Total CV:", "Book Antiqua",
-               9.75, 700, "left", false);
-    addControl("totalcv(1)", "Frame1", "QLabel", QRect(304, 376, 57, 17), "0", "Book Antiqua",
-               11.25, 700, "right", false);
-    addControl("Label10", "Frame1", "QLabel", QRect(184, 400, 161, 25), "Total Time: WIP",
-               "Book Antiqua", 9.75, 700, "left", true);
-    addControl("Command1", "Frame1", "QPushButton", QRect(72, 432, 209, 33), "Details... (WIP)", "",
-               0, 0, "", false);
+    addControl("forcea", "Frame1", "QLabel", "Force A", "MS Sans Serif", 13.5, 700, "centre",
+               false);
+    addControl("List1(0)", "Frame1", "toolkit::qt::QtListBox", "", "", 0, 0, "", false);
+    addControl("Label2", "Frame1", "QLabel", "Total Gold: ", "Book Antiqua", 9.75, 700, "left",
+               false);
+    addControl("totalgold(0)", "Frame1", "QLabel", "0", "Book Antiqua", 11.25, 700, "right", false);
+    addControl("Label3", "Frame1", "QLabel", "Total Lumber:", "Book Antiqua", 9.75, 700, "left",
+               false);
+    addControl("totallumber(0)", "Frame1", "QLabel", "0", "Book Antiqua", 11.25, 700, "right",
+               false);
+    addControl("Label4", "Frame1", "QLabel", "Total Food:", "Book Antiqua", 9.75, 700, "left",
+               false);
+    addControl("totalfood(0)", "Frame1", "QLabel", "0", "Book Antiqua", 11.25, 700, "right", false);
+    addControl("Label11", "Frame1", "QLabel", "Total CV:", "Book Antiqua", 9.75, 700, "left",
+               false);
+    addControl("totalcv(0)", "Frame1", "QLabel", "0", "Book Antiqua", 11.25, 700, "right", false);
+    addControl("Label9", "Frame1", "QLabel", "Total Time: WIP", "Book Antiqua", 9.75, 700, "left",
+               true);
+    addControl("forceb", "Frame1", "QLabel", "Force B", "MS Sans Serif", 13.5, 700, "centre",
+               false);
+    addControl("List1(1)", "Frame1", "toolkit::qt::QtListBox", "", "", 0, 0, "", false);
+    addControl("Label6", "Frame1", "QLabel", "Total Gold: ", "Book Antiqua", 9.75, 700, "left",
+               false);
+    addControl("totalgold(1)", "Frame1", "QLabel", "0", "Book Antiqua", 11.25, 700, "right", false);
+    addControl("Label7", "Frame1", "QLabel", "Total Lumber:", "Book Antiqua", 9.75, 700, "left",
+               false);
+    addControl("totallumber(1)", "Frame1", "QLabel", "0", "Book Antiqua", 11.25, 700, "right",
+               false);
+    addControl("Label8", "Frame1", "QLabel", "Total Food:", "Book Antiqua", 9.75, 700, "left",
+               false);
+    addControl("totalfood(1)", "Frame1", "QLabel", "0", "Book Antiqua", 11.25, 700, "right", false);
+    addControl("Label12", "Frame1", "QLabel", "Total CV:", "Book Antiqua", 9.75, 700, "left",
+               false);
+    addControl("totalcv(1)", "Frame1", "QLabel", "0", "Book Antiqua", 11.25, 700, "right", false);
+    addControl("Label10", "Frame1", "QLabel", "Total Time: WIP", "Book Antiqua", 9.75, 700, "left",
+               true);
+    addControl("Command1", "Frame1", "QPushButton", "Details... (WIP)", "", 0, 0, "", false);
 }
 
 void TestForm1Layout::controls()
@@ -464,40 +440,6 @@ void TestForm1Layout::selectionsKeptAcrossTabs()
     QCOMPARE(orc->ListCount(), qint16(17));
 }
 
-void TestForm1Layout::focusChain_data()
-{
-    QTest::addColumn<qint16>("tab");
-    QTest::addColumn<QStringList>("chain");
-
-    for (qint16 tab = 0; tab < 4; ++tab) {
-        QTest::addRow("tab %d in front", tab)
-            << tab << QStringList{"List1(0)",    "List1(1)",
-                                  "SSTab1",      QStringLiteral("List3(%1)").arg(tab),
-                                  "Command2(0)", "Command2(1)",
-                                  "Command3(0)", "Command3(1)",
-                                  "List1(0)"};
-    }
-}
-
-void TestForm1Layout::focusChain()
-{
-    QFETCH(qint16, tab);
-    QFETCH(QStringList, chain);
-
-    formWidget->show();
-    QApplication::setActiveWindow(formWidget);
-    QVERIFY(QTest::qWaitForWindowActive(formWidget));
-    tabs()->setTab(tab);
-    control(QStringLiteral("List1(0)"))->setFocus();
-
-    QStringList visited{focusName(QApplication::focusWidget())};
-    for (int step = 1; step < chain.size(); ++step) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited.append(focusName(QApplication::focusWidget()));
-    }
-    QCOMPARE(visited, chain);
-}
-
 void TestForm1Layout::focusShown_data()
 {
     QTest::addColumn<int>("step"); // Tab presses from start-up before the one checked
@@ -543,34 +485,6 @@ void TestForm1Layout::focusShown()
                                               .arg(focusName(widget))
                                               .arg(largest, 0, 'f', 2)));
     }
-}
-
-void TestForm1Layout::focusFollowsTheTab_data()
-{
-    QTest::addColumn<qint16>("from");
-    QTest::addColumn<qint16>("to");
-    QTest::newRow("Human to Orc") << qint16(0) << qint16(1);
-    QTest::newRow("Human to Night elf") << qint16(0) << qint16(3);
-    QTest::newRow("Night elf to Human") << qint16(3) << qint16(0);
-    QTest::newRow("Undead to Orc") << qint16(2) << qint16(1);
-}
-
-void TestForm1Layout::focusFollowsTheTab()
-{
-    QFETCH(qint16, from);
-    QFETCH(qint16, to);
-
-    formWidget->show();
-    QApplication::setActiveWindow(formWidget);
-    QVERIFY(QTest::qWaitForWindowActive(formWidget));
-    tabs()->setTab(from);
-    control(QStringLiteral("List3(%1)").arg(from))->setFocus();
-
-    // A click on a tab leaves the focus in the unit lists, not on a button
-    // where Space would add a unit.
-    QTabBar* bar = tabs()->tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(to).center());
-    QCOMPARE(focusName(QApplication::focusWidget()), QStringLiteral("List3(%1)").arg(to));
 }
 
 void TestForm1Layout::initialState()

@@ -3,6 +3,7 @@
 #include "basics.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,7 +36,20 @@ public:
     // The control with the keyboard focus, as "List1(0)" or "SSTab1"; empty for none.
     virtual std::string focused() const = 0;
 
-    // Every way this platform has of closing a window, and closing it one way.
+    // A message box as the user saw it.
+    struct MessageBoxSeen {
+        std::u16string title;
+        std::u16string text;
+        std::string icon; // "information", "question", "warning", "critical" or ""
+        std::vector<std::u16string> buttons;
+    };
+
+    // Every way this platform has of closing a window, and closing it one way,
+    // answering every message box that appears on the way with its default
+    // button, as a user pressing Enter would; returns the boxes, in order.
     virtual std::vector<std::string> closeWays() const = 0;
-    virtual void close(std::string_view way) = 0;
+    virtual std::vector<MessageBoxSeen> close(std::string_view way) = 0;
+
+    // The warning sounds made so far, where the platform lets a test count them.
+    virtual std::optional<int> beeps() const { return std::nullopt; }
 };

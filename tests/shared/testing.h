@@ -3,6 +3,7 @@
 #include "basics.h"
 #include "design.h"
 #include "form.h"
+#include "form1design.h"
 #include "units.h"
 
 #include <doctest/doctest.h>

@@ -11,8 +11,8 @@ namespace {
 // The four race lists of a test window, holding the names the window is designed with.
 RaceLists raceLists(const toolkit::Form& form)
 {
-    return {&form.listBox("List3", 0), &form.listBox("List3", 1), &form.listBox("List3", 2),
-            &form.listBox("List3", 3)};
+    return {&form.listBox(design::List3, 0), &form.listBox(design::List3, 1),
+            &form.listBox(design::List3, 2), &form.listBox(design::List3, 3)};
 }
 
 std::unique_ptr<Catalogue> builtCatalogue()
@@ -129,9 +129,9 @@ TEST_CASE("names read from the lists")
 {
     // Names come from the lists as they stand; the statistics from the fixed table.
     const auto form = makeTestForm();
-    form->listBox("List3", 0).RemoveItem(0);
-    form->listBox("List3", 0).AddItem(u"Extra");
-    form->listBox("List3", 3).Clear();
+    form->listBox(design::List3, 0).RemoveItem(0);
+    form->listBox(design::List3, 0).AddItem(u"Extra");
+    form->listBox(design::List3, 3).Clear();
 
     const auto catalogue = std::make_unique<Catalogue>();
     catalogue->buildcatalogue(raceLists(*form));

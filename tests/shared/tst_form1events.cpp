@@ -2,45 +2,35 @@
 #include "form1.h"
 #include "label.h"
 #include "listbox.h"
-#include "messagebox.h"
-#include "sound.h"
 #include "tabcontainer.h"
 #include "testing.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 using toolkit::ListBox;
-namespace MessageBox = toolkit::MessageBox;
-namespace Sound = toolkit::Sound;
 
 namespace {
 
-// The program's window, shown, with the message box and the sound recorded.
+// The program's window, shown, closed at the end as a user closes it.
 class Window {
 public:
     Window()
     {
-        MessageBox::setTestAnswer(MessageBox::Ok);
-        MessageBox::clearTestRecord();
-        Sound::setTestRecording(true);
-        Sound::clearTestRecord();
         form1 = std::make_unique<Form1>();
         form1->show();
         driver = Driver::create(form());
     }
     ~Window()
     {
-        driver.reset();
-        form1.reset();
-        MessageBox::setTestAnswer(std::nullopt);
-        MessageBox::clearTestRecord();
-        Sound::setTestRecording(false);
+        if (form().isVisible())
+            driver->close(driver->closeWays().front());
     }
 
     toolkit::Form& form() const { return form1->form(); }
-    ListBox& units(int race) const { return form().listBox("List3", toolkit::Index(race)); }
-    ListBox& force(int index) const { return form().listBox("List1", toolkit::Index(index)); }
+    ListBox& units(int race) const { return form().listBox(design::List3, toolkit::Index(race)); }
+    ListBox& force(int index) const { return form().listBox(design::List1, toolkit::Index(index)); }
     Texts entries(int index) const
     {
         Texts texts;
@@ -52,18 +42,19 @@ public:
     Texts totals(int index) const
     {
         Texts texts;
-        for (const char* total : {"totalfood", "totallumber", "totalgold", "totalcv"})
+        for (const auto total :
+             {design::totalfood, design::totallumber, design::totalgold, design::totalcv})
             texts.push_back(form().label(total, toolkit::Index(index)).caption());
         return texts;
     }
     toolkit::Colour heading(int index) const
     {
-        return form().label(index == 0 ? "forcea" : "forceb").foreColour();
+        return form().label(index == 0 ? design::forcea : design::forceb).foreColour();
     }
     void bringToFront(int race) const
     {
         driver->chooseTab("SSTab1", toolkit::Index(race));
-        CHECK(form().tabContainer("SSTab1").Tab() == race);
+        CHECK(form().tabContainer(design::SSTab1).Tab() == race);
     }
     void add(int index) const { driver->click("Command2", toolkit::Index(index)); }
     void clear(int index) const { driver->click("Command3", toolkit::Index(index)); }
@@ -158,11 +149,12 @@ TEST_CASE("Add to a full list")
     w.add(0);
     CHECK(list.ListCount() == 32767);
     CHECK(w.totals(0) == Texts{u"0", u"0", u"0", u"2698526285"});
-    CHECK(Sound::testBeeps() == 0);
+    const auto beepsBefore = w.driver->beeps();
 
     w.units(2).setListIndex(0); // Acolyte: refused with a beep, nothing lost
     w.add(0);
-    CHECK(Sound::testBeeps() == 1);
+    if (beepsBefore)
+        CHECK(*w.driver->beeps() == *beepsBefore + 1);
     CHECK(list.ListCount() == 32767);
     CHECK(list.List(32767 - 1) == u"Infernal");
     CHECK(w.totals(0) == Texts{u"0", u"0", u"0", u"2698526285"});
@@ -328,6 +320,35 @@ TEST_CASE("move after Delete keeps the place")
     }
 }
 
+TEST_CASE("Tab and Shift+Tab follow the tab order, the focus follows the tab")
+{
+    for (const toolkit::Index front : {0, 1, 2, 3}) {
+        CAPTURE(front);
+        const Window w;
+        // The focus starts on Force A's list.
+        CHECK(w.driver->focused() == "List1(0)");
+        w.bringToFront(front);
+        const std::vector<std::string> order{
+            "List1(0)",    "List1(1)",    "SSTab1",      "List3(" + std::to_string(front) + ")",
+            "Command2(0)", "Command2(1)", "Command3(0)", "Command3(1)"};
+        w.driver->focus("List1", 0);
+        for (std::size_t step = 1; step <= order.size(); ++step) {
+            w.driver->press(9);
+            CHECK(w.driver->focused() == order[step % order.size()]);
+        }
+        for (std::size_t step = order.size(); step-- > 0;) {
+            w.driver->press(9, toolkit::shiftMask);
+            CHECK(w.driver->focused() == order[step]);
+        }
+        // A click on another tab leaves the focus in the unit lists, not on a
+        // button where Space would add a unit.
+        const toolkit::Index next = toolkit::Index((front + 1) % 4);
+        w.driver->focus("List3", front);
+        w.driver->chooseTab("SSTab1", next);
+        CHECK(w.driver->focused() == "List3(" + std::to_string(next) + ")");
+    }
+}
+
 TEST_CASE("other events change nothing")
 {
     const Window w;
@@ -381,16 +402,12 @@ TEST_CASE("closing shows the farewell once")
     for (const std::string& way : ways) {
         CAPTURE(way);
         const Window w;
-        // Even an answer other than OK cannot keep the window open.
-        MessageBox::setTestAnswer(MessageBox::Cancel);
-        w.driver->close(way);
+        const auto boxes = w.driver->close(way);
         CHECK(!w.form().isVisible());
-        CHECK(MessageBox::testRecord().size() == 1);
-        if (MessageBox::testRecord().empty())
-            continue;
-        const MessageBox::Shown& shown = MessageBox::testRecord().front();
-        CHECK(shown.prompt == Form1::farewellText());
-        CHECK(shown.style == 64);
-        CHECK(shown.title == u"Zorvan Calculator v0.1a");
+        REQUIRE(boxes.size() == 1);
+        CHECK(boxes[0].text == Form1::farewellText());
+        CHECK(boxes[0].title == u"Zorvan Calculator v0.1a");
+        CHECK(boxes[0].icon == "information");
+        CHECK(boxes[0].buttons.size() == 1);
     }
 }

@@ -3,7 +3,6 @@
 #include "form1.h"
 #include "label.h"
 #include "listbox.h"
-#include "messagebox.h"
 #include "testing.h"
 
 #include <cerrno>
@@ -102,7 +101,6 @@ TEST_CASE("random events")
         baseSeed = *given;
     }
     std::printf("ZORVAN_TEST_SEED=%u\n", unsigned(baseSeed));
-    toolkit::MessageBox::setTestAnswer(toolkit::MessageBox::Ok);
 
     for (int run = 0; run < int(std::size(runs)); ++run) {
         const auto [events, prefill] = runs[run];
@@ -117,10 +115,10 @@ TEST_CASE("random events")
         const auto driver = Driver::create(form1.form());
         const toolkit::Form& form = form1.form();
         const auto forceList = [&](int i) -> toolkit::ListBox& {
-            return form.listBox("List1", toolkit::Index(i));
+            return form.listBox(design::List1, toolkit::Index(i));
         };
         const auto heading = [&](int i) -> toolkit::Label& {
-            return form.label(i == 0 ? "forcea" : "forceb");
+            return form.label(i == 0 ? design::forcea : design::forceb);
         };
         const Colour designColour = heading(0).foreColour();
 
@@ -139,7 +137,8 @@ TEST_CASE("random events")
                 Texts rows, totals;
                 for (toolkit::Row row = 0; row < list.ListCount(); ++row)
                     rows.emplace_back(list.List(row));
-                for (const char* total : {"totalfood", "totallumber", "totalgold", "totalcv"})
+                for (const auto total :
+                     {design::totalfood, design::totallumber, design::totalgold, design::totalcv})
                     totals.push_back(form.label(total, toolkit::Index(i)).caption());
                 if (rows != model.lists[i])
                     return force + " holds " + std::to_string(rows.size()) + " entries " +
@@ -177,7 +176,7 @@ TEST_CASE("random events")
                 const int row = bounded(-1, int(model.names[race].size()));
                 what =
                     "select unit row " + std::to_string(row) + " of race " + std::to_string(race);
-                form.listBox("List3", toolkit::Index(race)).setListIndex(toolkit::Row(row));
+                form.listBox(design::List3, toolkit::Index(race)).setListIndex(toolkit::Row(row));
                 model.unitSelected[race] = row;
             } else if (roll < 20) {
                 const int race = bounded(0, races);
@@ -235,5 +234,4 @@ TEST_CASE("random events")
         if (prefill > 0)
             CHECK_MESSAGE(refusedAdds > 0, "the run never reached the limit");
     }
-    toolkit::MessageBox::setTestAnswer(std::nullopt);
 }

@@ -11,22 +11,23 @@ namespace {
 struct Bench {
     Bench()
     {
-        module->buildcatalogue({&form->listBox("List3", 0), &form->listBox("List3", 1),
-                                &form->listBox("List3", 2), &form->listBox("List3", 3)});
+        module->buildcatalogue({&form->listBox(design::List3, 0), &form->listBox(design::List3, 1),
+                                &form->listBox(design::List3, 2),
+                                &form->listBox(design::List3, 3)});
         for (toolkit::Index force = 0; force < forceCount; ++force) {
             controls.List1[force] = &list(force);
-            controls.totalfood[force] = &form->label("totalfood", force);
-            controls.totallumber[force] = &form->label("totallumber", force);
-            controls.totalgold[force] = &form->label("totalgold", force);
-            controls.totalcv[force] = &form->label("totalcv", force);
+            controls.totalfood[force] = &form->label(design::totalfood, force);
+            controls.totallumber[force] = &form->label(design::totallumber, force);
+            controls.totalgold[force] = &form->label(design::totalgold, force);
+            controls.totalcv[force] = &form->label(design::totalcv, force);
         }
-        controls.forcea = &form->label("forcea");
-        controls.forceb = &form->label("forceb");
+        controls.forcea = &form->label(design::forcea);
+        controls.forceb = &form->label(design::forceb);
     }
 
     toolkit::ListBox& list(int force) const
     {
-        return form->listBox("List1", toolkit::Index(force));
+        return form->listBox(design::List1, toolkit::Index(force));
     }
 
     void fill(int force, const Texts& entries) const
@@ -47,9 +48,10 @@ struct Bench {
     Texts shown(int force) const
     {
         const auto index = toolkit::Index(force);
-        return {form->label("totalfood", index).caption(),
-                form->label("totallumber", index).caption(),
-                form->label("totalgold", index).caption(), form->label("totalcv", index).caption()};
+        return {form->label(design::totalfood, index).caption(),
+                form->label(design::totallumber, index).caption(),
+                form->label(design::totalgold, index).caption(),
+                form->label(design::totalcv, index).caption()};
     }
 
     toolkit::Colour colourA() const { return controls.forcea->foreColour(); }

@@ -22,7 +22,7 @@ Texts rowsOf(const ListBox& list)
 // An empty list of a test window, and the window it lives in.
 struct EmptyList {
     std::unique_ptr<toolkit::Form> form = makeTestForm();
-    ListBox& list = form->listBox("List1", 0);
+    ListBox& list = form->listBox(design::List1, 0);
 };
 
 void fill(ListBox& list, const Texts& entries)
@@ -146,7 +146,7 @@ TEST_CASE("KeyDown raised before the list handles the key")
             Row selected;
         };
         std::vector<Seen> seen;
-        test.form->onKeyDown("List1", [&](auto index, auto keyCode, auto state) {
+        test.form->onKeyDown(design::List1, [&](auto index, auto keyCode, auto state) {
             seen.push_back({index, keyCode, state, test.list.ListIndex()});
         });
         test.form->show();
@@ -170,7 +170,7 @@ TEST_CASE("KeyDown raised before the list handles the key")
 TEST_CASE("label caption and colour")
 {
     const auto form = makeTestForm();
-    toolkit::Label& label = form->label("forcea");
+    toolkit::Label& label = form->label(design::forcea);
     const toolkit::Colour defaultColour = label.foreColour();
     CHECK(label.caption() == u"0");
 

@@ -82,6 +82,68 @@ void clickAt(HWND control, const RECT& box, bool twice)
     handleEvents();
 }
 
+// The message boxes seen while a close is under way, answered as they come.
+std::vector<Driver::MessageBoxSeen>* boxesSeen = nullptr;
+
+std::u16string textOf(HWND window)
+{
+    std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
+    return {text.begin(), text.end()};
+}
+
+std::string iconOf(HICON icon)
+{
+    const std::pair<LPCWSTR, const char*> icons[] = {{IDI_INFORMATION, "information"},
+                                                     {IDI_QUESTION, "question"},
+                                                     {IDI_WARNING, "warning"},
+                                                     {IDI_ERROR, "critical"}};
+    for (const auto& [id, name] : icons) {
+        if (icon && icon == LoadIconW(nullptr, id))
+            return name;
+    }
+    return {};
+}
+
+BOOL CALLBACK readPart(HWND part, LPARAM into)
+{
+    auto& box = *reinterpret_cast<Driver::MessageBoxSeen*>(into);
+    wchar_t kind[16]{};
+    GetClassNameW(part, kind, 16);
+    const auto style = GetWindowLongW(part, GWL_STYLE);
+    if (lstrcmpiW(kind, L"Button") == 0 && (style & WS_VISIBLE)) {
+        box.buttons.push_back(textOf(part));
+    } else if (lstrcmpiW(kind, L"Static") == 0) {
+        if ((style & SS_TYPEMASK) == SS_ICON)
+            box.icon = iconOf(HICON(SendMessageW(part, STM_GETICON, 0, 0)));
+        else if (GetWindowTextLengthW(part) > 0)
+            box.text = textOf(part);
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK answerBox(HWND window, LPARAM)
+{
+    wchar_t kind[16]{};
+    GetClassNameW(window, kind, 16);
+    if (!IsWindowVisible(window) || lstrcmpW(kind, L"#32770") != 0)
+        return TRUE;
+    Driver::MessageBoxSeen box{.title = textOf(window)};
+    EnumChildWindows(window, readPart, reinterpret_cast<LPARAM>(&box));
+    boxesSeen->push_back(std::move(box));
+    // Enter presses the box's default button.
+    const auto button = LOWORD(SendMessageW(window, DM_GETDEFID, 0, 0));
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window, button)));
+    return FALSE;
+}
+
+void CALLBACK watchForBoxes(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (boxesSeen)
+        EnumThreadWindows(GetCurrentThreadId(), answerBox, 0);
+}
+
 class Win32Driver : public Driver {
 public:
     explicit Win32Driver(toolkit::Form& form)
@@ -145,7 +207,19 @@ public:
                 "session end",  "session end after close()"};
     }
 
-    void close(std::string_view way) override
+    std::vector<MessageBoxSeen> close(std::string_view way) override
+    {
+        // A box runs its own loop, which runs this timer's procedure too.
+        std::vector<MessageBoxSeen> seen;
+        boxesSeen = &seen;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 10, watchForBoxes);
+        closeOneWay(way);
+        KillTimer(nullptr, timer);
+        boxesSeen = nullptr;
+        return seen;
+    }
+
+    void closeOneWay(std::string_view way)
     {
         HWND window = form.handle();
         if (way == "close button") {

@@ -2,6 +2,7 @@
 #include "form1.h"
 #include "label.h"
 #include "listbox.h"
+#include "places.h"
 #include "testing.h"
 #include "win32form.h"
 
@@ -17,59 +18,24 @@ using toolkit::win32::Win32Form;
 
 namespace {
 
-struct Place {
-    const char* name;
-    toolkit::Index index;
-    const char* container; // its left and top count from this one's corner
-    const wchar_t* kind;   // window class
-    RECT box;              // left, top, width, height in pixels at 96 dpi
-};
-
-// Written out from the window's design tables: twips / 15.
-constexpr Place places[] = {
-    {"SSTab1", -1, "", WC_TABCONTROLW, {8, 8, 297, 329}},
-    {"Command2", 0, "", L"Button", {16, 344, 137, 41}},
-    {"Command2", 1, "", L"Button", {168, 344, 137, 41}},
-    {"Command3", 0, "", L"Button", {16, 392, 137, 41}},
-    {"Command3", 1, "", L"Button", {168, 392, 137, 41}},
-    {"Label14", -1, "", L"Static", {16, 440, 289, 33}},
-    {"Frame1", -1, "", L"Button", {312, 0, 369, 473}},
-    {"List3", 0, "SSTab1", L"ListBox", {8, 40, 193, 274}},
-    {"List3", 1, "SSTab1", L"ListBox", {8, 40, 188, 274}},
-    {"List3", 2, "SSTab1", L"ListBox", {8, 40, 188, 274}},
-    {"List3", 3, "SSTab1", L"ListBox", {8, 40, 188, 274}},
-    {"Shape1", 0, "SSTab1", L"ZorvanShape", {208, 40, 81, 81}},
-    {"Shape1", 1, "SSTab1", L"ZorvanShape", {205, 40, 81, 81}},
-    {"Shape1", 2, "SSTab1", L"ZorvanShape", {205, 40, 81, 81}},
-    {"Shape1", 3, "SSTab1", L"ZorvanShape", {205, 40, 81, 81}},
-    {"Label13", 3, "SSTab1", L"Static", {208, 160, 73, 81}},
-    {"Label13", 2, "SSTab1", L"Static", {208, 168, 73, 81}},
-    {"Label13", 0, "SSTab1", L"Static", {208, 184, 73, 81}},
-    {"Label13", 1, "SSTab1", L"Static", {208, 176, 73, 81}},
-    {"forcea", -1, "Frame1", L"Static", {8, 16, 177, 25}},
-    {"List1", 0, "Frame1", L"ListBox", {8, 48, 169, 251}},
-    {"Label2", -1, "Frame1", L"Static", {8, 304, 97, 17}},
-    {"totalgold", 0, "Frame1", L"Static", {112, 304, 57, 17}},
-    {"Label3", -1, "Frame1", L"Static", {8, 328, 113, 17}},
-    {"totallumber", 0, "Frame1", L"Static", {112, 328, 57, 17}},
-    {"Label4", -1, "Frame1", L"Static", {8, 352, 97, 17}},
-    {"totalfood", 0, "Frame1", L"Static", {112, 352, 57, 17}},
-    {"Label11", -1, "Frame1", L"Static", {8, 376, 97, 17}},
-    {"totalcv", 0, "Frame1", L"Static", {112, 376, 57, 17}},
-    {"Label9", -1, "Frame1", L"Static", {8, 400, 161, 25}},
-    {"forceb", -1, "Frame1", L"Static", {184, 16, 177, 25}},
-    {"List1", 1, "Frame1", L"ListBox", {184, 48, 177, 251}},
-    {"Label6", -1, "Frame1", L"Static", {184, 304, 97, 17}},
-    {"totalgold", 1, "Frame1", L"Static", {304, 304, 57, 17}},
-    {"Label7", -1, "Frame1", L"Static", {184, 328, 113, 17}},
-    {"totallumber", 1, "Frame1", L"Static", {304, 328, 57, 17}},
-    {"Label8", -1, "Frame1", L"Static", {184, 352, 97, 17}},
-    {"totalfood", 1, "Frame1", L"Static", {304, 352, 57, 17}},
-    {"Label12", -1, "Frame1", L"Static", {184, 376, 97, 17}},
-    {"totalcv", 1, "Frame1", L"Static", {304, 376, 57, 17}},
-    {"Label10", -1, "Frame1", L"Static", {184, 400, 161, 25}},
-    {"Command1", -1, "Frame1", L"Button", {72, 432, 209, 33}},
-};
+// The window class of each kind of control.
+const wchar_t* classOf(toolkit::Kind kind)
+{
+    switch (kind) {
+    case toolkit::Kind::TabContainer:
+        return WC_TABCONTROLW;
+    case toolkit::Kind::CommandButton:
+    case toolkit::Kind::Frame:
+        return L"Button";
+    case toolkit::Kind::Label:
+        return L"Static";
+    case toolkit::Kind::ListBox:
+        return L"ListBox";
+    case toolkit::Kind::Shape:
+        break;
+    }
+    return L"ZorvanShape";
+}
 
 // Name, index, face, points and weight, on a machine without Book Antiqua
 // (Wine's prefix has none).
@@ -107,19 +73,19 @@ void checkPlaces(const Win32Form& form, int dpi)
     GetClientRect(form.handle(), &client);
     CHECK(ltwh(client) == std::array{0, 0, scaled(684, dpi), scaled(478, dpi)});
     for (const Place& place : places) {
-        CAPTURE(std::string(place.name) + "(" + std::to_string(place.index) + ")");
+        CAPTURE(place.label());
         HWND control = form.control(place.name, place.index);
         REQUIRE(control);
         CHECK(GetParent(control) == form.handle());
         wchar_t kind[64]{};
         GetClassNameW(control, kind, 64);
-        CHECK(_wcsicmp(kind, place.kind) == 0);
-        const RECT corner = *place.container ? boxOf(form.control(place.container)) : RECT{};
+        CHECK(_wcsicmp(kind, classOf(place.kind)) == 0);
+        const RECT corner = place.container.empty() ? RECT{} : boxOf(form.control(place.container));
         RECT box = boxOf(control);
         OffsetRect(&box, -corner.left, -corner.top);
-        const RECT& want = place.box;
+        const toolkit::PixelRect want = place.pixels();
         CHECK(ltwh(box) == std::array{scaled(want.left, dpi), scaled(want.top, dpi),
-                                      scaled(want.right, dpi), scaled(want.bottom, dpi)});
+                                      scaled(want.width, dpi), scaled(want.height, dpi)});
     }
     for (const auto& [name, index, face, points, weight] : faces) {
         CAPTURE(name);
@@ -218,7 +184,7 @@ void checkTextsFit(Form1& form1, const Win32Form& form, int dpi)
     // Every unit name in its race's list and in a full force list, which shows
     // its scroll bar; a list draws its rows a pixel in from each side.
     for (toolkit::Index race = 0; race < 4; ++race) {
-        const toolkit::ListBox& units = form1.form().listBox("List3", race);
+        const toolkit::ListBox& units = form1.form().listBox(design::List3, race);
         for (HWND list :
              {form.control("List3", race), form.control("List1", 0), form.control("List1", 1)}) {
             RECT room{};
@@ -251,7 +217,7 @@ void checkTotalsWhole(Form1& form1, const Win32Form& form)
             HWND caption = form.control(force == 0 ? captionA : captionB);
             const RECT design = boxOf(label);
             const HFONT designFont = fontOf(label);
-            toolkit::Label& shown = form1.form().label(total, force);
+            toolkit::Label& shown = form1.form().label({total}, force);
 
             shown.setCaption(largest);
             const std::wstring text = textOf(label);
@@ -329,51 +295,6 @@ TEST_CASE("the window, its controls' places, faces and colours, at this DPI and 
     }
     for (const char* timeLine : {"Label9", "Label10"})
         CHECK(drawnColour(form, timeLine, -1, WM_CTLCOLORSTATIC, GetTextColor) == RGB(255, 0, 0));
-    form1.form().label("forcea").setForeColour({0, 0, 255});
+    form1.form().label(design::forcea).setForeColour({0, 0, 255});
     CHECK(drawnColour(form, "forcea", -1, WM_CTLCOLORSTATIC, GetTextColor) == RGB(0, 0, 255));
-}
-
-TEST_CASE("Tab and Shift+Tab follow the design's tab order")
-{
-    Form1 form1;
-    form1.show();
-    const auto driver = Driver::create(form1.form());
-    const std::vector<std::string> order{"List1(0)",    "List1(1)",    "SSTab1",
-                                         "List3(0)",    "Command2(0)", "Command2(1)",
-                                         "Command3(0)", "Command3(1)"};
-    CHECK(driver->focused() == order.front());
-    for (std::size_t step = 1; step <= order.size(); ++step) {
-        driver->press(9);
-        CHECK(driver->focused() == order[step % order.size()]);
-    }
-    for (std::size_t step = order.size(); step-- > 0;) {
-        driver->press(9, toolkit::shiftMask);
-        CHECK(driver->focused() == order[step]);
-    }
-    // The focus on a unit list follows the tab to the list in front.
-    driver->focus("List3", 0);
-    driver->chooseTab("SSTab1", 2);
-    CHECK(driver->focused() == "List3(2)");
-    CHECK(!IsWindowVisible(dynamic_cast<const Win32Form&>(form1.form()).control("List3", 0)));
-}
-
-TEST_CASE("with nothing selected, the first move selects the row the keyboard frame is on")
-{
-    for (const toolkit::KeyCode key : {40, 38, 36}) { // Down, Up, Home
-        CAPTURE(key);
-        Form1 form1;
-        form1.show();
-        const auto driver = Driver::create(form1.form());
-        toolkit::ListBox& list = form1.form().listBox("List1", 0);
-        for (int row = 0; row < 60; ++row) {
-            const std::string entry = "entry " + std::to_string(row);
-            list.AddItem(std::u16string(entry.begin(), entry.end()));
-        }
-        driver->clickRow("List1", 0, 40);
-        driver->press(46); // Delete: nothing selected, the frame stays in that place
-        REQUIRE(list.ListIndex() == toolkit::noRow);
-        driver->press(key);
-        REQUIRE(list.ListIndex() != toolkit::noRow);
-        CHECK(list.List(list.ListIndex()) == u"entry 41");
-    }
 }

@@ -1,57 +1,34 @@
 #include "fonts.h"
 
+#include "faces.h"
 #include "text.h"
 
 #include <QFontDatabase>
-#include <QHash>
-#include <QStringList>
+#include <QSet>
 
 namespace toolkit::qt {
 
 namespace {
 
 // Palatino-like serifs, plain sans faces and fixed-pitch faces, best first.
-QStringList standInsFor(FontKind kind)
-{
-    switch (kind) {
-    case FontKind::Serif:
-        return {QStringLiteral("TeX Gyre Pagella"), QStringLiteral("P052"),
-                QStringLiteral("Palatino"), QStringLiteral("DejaVu Serif")};
-    case FontKind::Sans:
-        return {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                QStringLiteral("DejaVu Sans")};
-    case FontKind::Fixed:
-        break;
-    }
-    return {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
-            QStringLiteral("Nimbus Mono PS")};
-}
+constexpr Text serifs[] = {u"TeX Gyre Pagella", u"P052", u"Palatino", u"DejaVu Serif"};
+constexpr Text sansFaces[] = {u"Liberation Sans", u"Nimbus Sans", u"DejaVu Sans"};
+constexpr Text fixedFaces[] = {u"DejaVu Sans Mono", u"Liberation Mono", u"Nimbus Mono PS"};
+constexpr StandIns standIns{serifs, sansFaces, fixedFaces};
 
-// The design's face where the machine has it, else its first installed stand-in.
 // Asking Qt for a face the machine lacks would have the font database search
 // every installed font for a fallback of its own choosing before it ever tried
-// the stand-ins registered here.
-QString installedFace(const QString& family, FontKind kind)
+// the stand-ins, so only installed faces are asked for.
+bool installed(Text face)
 {
-    // Installed family names by their case-folded form, less any foundry suffix.
-    static const QHash<QString, QString> installed = [] {
-        QHash<QString, QString> names;
-        for (const QString& name : QFontDatabase::families()) {
-            const QString family = name.section(QStringLiteral(" ["), 0, 0);
-            names.insert(family.toCaseFolded(), family);
-        }
+    // Installed family names in their case-folded form, less any foundry suffix.
+    static const QSet<QString> families = [] {
+        QSet<QString> names;
+        for (const QString& name : QFontDatabase::families())
+            names.insert(name.section(QStringLiteral(" ["), 0, 0).toCaseFolded());
         return names;
     }();
-    if (installed.contains(family.toCaseFolded()))
-        return family;
-    if (QFont::substitutes(family).isEmpty())
-        QFont::insertSubstitutions(family, standInsFor(kind));
-    for (const QString& standIn : QFont::substitutes(family)) {
-        if (const auto found = installed.constFind(standIn.toCaseFolded());
-            found != installed.cend())
-            return *found;
-    }
-    return family;
+    return families.contains(toQString(face).toCaseFolded());
 }
 
 // The window's boxes are in pixels, laid out for 96 dots per inch. Sizing its
@@ -76,7 +53,7 @@ QFont::StyleHint hintFor(FontKind kind)
 
 QFont fontFor(const FontDesign& design, int logicalDpi)
 {
-    QFont font(installedFace(toQString(design.family), design.kind));
+    QFont font(toQString(faceFor(design, standIns, installed)));
     font.setPointSizeF(design.points * designDpi / logicalDpi);
     font.setWeight(QFont::Weight(design.weight));
     font.setStyleHint(hintFor(design.kind));

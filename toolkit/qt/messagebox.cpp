@@ -52,7 +52,7 @@ QMessageBox::Icon iconFor(int style)
 
 } // namespace
 
-int show(const Form* owner, Text prompt, int style, Text title)
+int MsgBox(const Form* owner, Text prompt, int style, Text title)
 {
     QMessageBox box(iconFor(style), qt::toQString(title), qt::toQString(prompt),
                     QMessageBox::NoButton, owner ? qt::widgetOf(*owner) : nullptr);

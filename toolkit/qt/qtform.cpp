@@ -2,6 +2,7 @@
 
 #include "focusmark.h"
 #include "fonts.h"
+#include "qtcontrol.h"
 #include "qtlabel.h"
 #include "qtlistbox.h"
 #include "qttabcontainer.h"
@@ -46,34 +47,22 @@ QColor colourOf(Colour colour)
     return {colour.red, colour.green, colour.blue};
 }
 
-Qt::Alignment alignmentOf(Align align)
-{
-    // Labels start their text at the top, wrapping downwards inside their box.
-    switch (align) {
-    case Align::Centre:
-        return Qt::AlignHCenter | Qt::AlignTop;
-    case Align::Right:
-        return Qt::AlignRight | Qt::AlignTop;
-    case Align::Left:
-        break;
-    }
-    return Qt::AlignLeft | Qt::AlignTop;
-}
-
 } // namespace
 
 QtForm::QtForm(const FormDesign& design)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint)
+    , Form(design)
 {
     setObjectName(toQString(design.name));
     setWindowTitle(toQString(design.caption));
     setFixedSize(design.clientWidth / twipsPerPixel, design.clientHeight / twipsPerPixel);
     if (design.font)
         setFont(fontFor(*design.font, logicalDpiY()));
-    createControls(design);
-    setTabOrder(design);
+    createControls();
+    controlsMade();
+    setTabOrder();
 
     // The session's save requests are left alone: Qt raises commitDataRequest
     // for checkpoints as well as for a logout, and a logout can still be
@@ -83,16 +72,26 @@ QtForm::QtForm(const FormDesign& design)
     // ever gave leave to interact.
 }
 
-void QtForm::createControls(const FormDesign& design)
+QtForm::~QtForm() = default;
+
+void QtForm::createControls()
 {
     QHash<QString, QWidget*> containers;
     // One font per face, shared by the controls drawn in it.
     std::map<const FontDesign*, QFont> fonts;
+    const auto fontOf = [&](const FontDesign* design) -> const QFont* {
+        if (!design)
+            return nullptr;
+        auto font = fonts.find(design);
+        if (font == fonts.end())
+            font = fonts.emplace(design, fontFor(*design, logicalDpiY())).first;
+        return &font->second;
+    };
     // The base style's focus mark on buttons and tabs is too faint to find.
     auto* focusMarks = new FocusMarkStyle(QStyleFactory::create(style()->name()));
     focusMarks->setParent(this);
 
-    for (const ControlDesign& control : design.controls) {
+    for (const ControlDesign& control : design().controls) {
         QWidget* container = this;
         if (!control.container.empty()) {
             container = containers.value(toQString(control.container));
@@ -106,13 +105,13 @@ void QtForm::createControls(const FormDesign& design)
         QWidget* widget = nullptr;
         switch (control.kind) {
         case Kind::TabContainer: {
-            auto* tabs = new QtTabContainer(container);
+            auto* tabs = new QtTabContainer(control.items, container);
             tabs->setGeometry(pixels(control));
-            for (const Text tab : control.items)
-                tabs->addPage(toQString(tab));
             tabs->tabBar()->setAccessibleName(toQString(control.accessibleName));
             tabs->tabBar()->setStyle(focusMarks);
-            addControl(control.name, control.index, static_cast<TabContainer*>(tabs));
+            const auto& made =
+                controls.emplace_back(std::make_unique<QtControl>(tabs, tabs->tabBar()));
+            addControl(control, *made, *tabs);
             containers.insert(name, tabs);
             widget = tabs;
             break;
@@ -123,18 +122,14 @@ void QtForm::createControls(const FormDesign& design)
             button->setAccessibleName(caption);
             if (control.enabled) // a disabled button never takes the focus
                 button->setStyle(focusMarks);
-            connect(button, &QPushButton::clicked, this,
-                    [this, control] { raiseClick(control.name, control.index); });
+            connect(button, &QPushButton::clicked, this, [this, &control] { raiseClick(control); });
+            addControl(control, *controls.emplace_back(std::make_unique<QtControl>(button)));
             widget = button;
             break;
         }
         case Kind::Label: {
-            auto* label = new QtLabel(caption, container);
-            label->setWordWrap(true);
-            label->setAlignment(alignmentOf(control.align));
-            if (control.foreColour)
-                label->setForeColour(*control.foreColour);
-            addControl(control.name, control.index, static_cast<Label*>(label));
+            auto* label = new QtLabel(control, fontOf(control.font), container);
+            addControl(control, *controls.emplace_back(std::make_unique<QtControl>(label)), *label);
             widget = label;
             break;
         }
@@ -143,6 +138,7 @@ void QtForm::createControls(const FormDesign& design)
             // an image, loading the image plugins just for this.)
             auto* frame = new QFrame(container);
             frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+            addControl(control, *controls.emplace_back(std::make_unique<QtControl>(frame)));
             containers.insert(name, frame);
             widget = frame;
             break;
@@ -159,27 +155,23 @@ void QtForm::createControls(const FormDesign& design)
             }
             for (const Text item : control.items)
                 list->AddItem(item);
-            // A direct call: the handler runs before the list handles the key itself.
-            list->keyDown = [this, control](KeyCode keyCode, ShiftState shift) {
-                raiseKeyDown(control.name, control.index, keyCode, shift);
-            };
-            addControl(control.name, control.index, static_cast<ListBox*>(list));
+            addControl(control, *controls.emplace_back(std::make_unique<QtControl>(list)), *list);
             widget = list;
             break;
         }
-        case Kind::Shape:
-            widget = new Shape(container);
+        case Kind::Shape: {
+            auto* shape = new Shape(container);
+            addControl(control, *controls.emplace_back(std::make_unique<QtControl>(shape)));
+            widget = shape;
             break;
+        }
         }
 
         widget->setObjectName(name);
-        if (control.kind != Kind::TabContainer)
+        if (control.kind != Kind::TabContainer && control.kind != Kind::Label) {
             widget->setGeometry(pixels(control));
-        if (control.font) {
-            auto font = fonts.find(control.font);
-            if (font == fonts.end())
-                font = fonts.emplace(control.font, fontFor(*control.font, logicalDpiY())).first;
-            widget->setFont(font->second);
+            if (const QFont* font = fontOf(control.font))
+                widget->setFont(*font);
         }
         if (!control.accessibleName.empty() && control.kind != Kind::TabContainer)
             widget->setAccessibleName(toQString(control.accessibleName));
@@ -190,28 +182,18 @@ void QtForm::createControls(const FormDesign& design)
     }
 }
 
-void QtForm::setTabOrder(const FormDesign& design)
+void QtForm::setTabOrder()
 {
-    std::map<int, QWidget*> focusable;
-    for (const ControlDesign& control : design.controls) {
-        QWidget* widget = controlOf(*this, control.name, control.index);
+    QWidget* previous = nullptr;
+    for (const ControlDesign* control : tabOrder(design())) {
+        if (control->tabIndex == noTabIndex || !takesFocus(control->kind))
+            continue;
+        QWidget* widget = controlOf(*this, control->name, control->index);
         if (auto* tabs = qobject_cast<QtTabContainer*>(widget))
             widget = tabs->tabBar();
-        if (control.tabIndex != noTabIndex && widget->focusPolicy() != Qt::NoFocus)
-            focusable.emplace(control.tabIndex, widget);
-    }
-    QWidget* previous = nullptr;
-    for (const auto& [tabIndex, widget] : focusable) {
         if (previous)
             QWidget::setTabOrder(previous, widget);
         previous = widget;
-    }
-    // The focus starts on the first control in tab order that takes it.
-    for (const auto& [tabIndex, widget] : focusable) {
-        if (widget->isEnabled()) {
-            widget->setFocus();
-            break;
-        }
     }
 }
 

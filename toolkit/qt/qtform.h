@@ -4,7 +4,12 @@
 
 #include <QWidget>
 
+#include <memory>
+#include <vector>
+
 namespace toolkit::qt {
+
+class QtControl;
 
 // The window as a Qt widget, with every control of its design inside it.
 class QtForm : public QWidget, public Form {
@@ -12,6 +17,7 @@ class QtForm : public QWidget, public Form {
 
 public:
     explicit QtForm(const FormDesign& design);
+    ~QtForm() override;
 
     bool close() override;
     bool isVisible() const override;
@@ -21,8 +27,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createControls(const FormDesign& design);
-    void setTabOrder(const FormDesign& design);
+    void createControls();
+    void setTabOrder();
+
+    std::vector<std::unique_ptr<QtControl>> controls;
 };
 
 // The widget of a window made on this platform.

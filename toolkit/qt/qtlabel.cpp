@@ -1,6 +1,5 @@
 #include "qtlabel.h"
 
-#include "captionfit.h"
 #include "text.h"
 
 #include <QFontMetricsF>
@@ -9,58 +8,74 @@
 
 namespace toolkit::qt {
 
-std::u16string QtLabel::caption() const
+namespace {
+
+QColor colourOf(Colour colour)
 {
-    return std::u16string(viewOf(text()));
+    return {colour.red, colour.green, colour.blue};
 }
 
-void QtLabel::setCaption(Text caption)
+Qt::Alignment alignmentOf(Align align)
+{
+    // Labels start their text at the top, wrapping downwards inside their box.
+    switch (align) {
+    case Align::Centre:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case Align::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+} // namespace
+
+QtLabel::QtLabel(const ControlDesign& design, const QFont* font, QWidget* parent)
+    : QLabel(toQString(design.caption), parent)
+    , Label(design.caption, design.foreColour)
+    , designBox(design.left / twipsPerPixel, design.top / twipsPerPixel,
+                design.width / twipsPerPixel, design.height / twipsPerPixel)
+{
+    setWordWrap(true);
+    setAlignment(alignmentOf(design.align));
+    setGeometry(designBox);
+    if (font)
+        setFont(*font);
+    designFont = this->font();
+    if (design.foreColour)
+        drawForeColour(*design.foreColour);
+}
+
+void QtLabel::drawCaption(Text caption)
 {
     setText(toQString(caption));
-    if (keepWhole)
-        fitCaption();
 }
 
-Colour QtLabel::foreColour() const
+void QtLabel::drawForeColour(Colour colour)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, colourOf(colour));
+    setPalette(colours);
+}
+
+Colour QtLabel::defaultForeColour() const
 {
     const QColor colour = palette().color(QPalette::WindowText);
     return {std::uint8_t(colour.red()), std::uint8_t(colour.green()), std::uint8_t(colour.blue())};
 }
 
-void QtLabel::setForeColour(Colour colour)
+int QtLabel::textWidth(Text text, double points) const
 {
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
-    setPalette(colours);
+    QFont sized = designFont;
+    sized.setPointSizeF(points);
+    return int(std::ceil(QFontMetricsF(sized, this).horizontalAdvance(toQString(text))));
 }
 
-void QtLabel::keepCaptionsWhole(const Label& beside)
-{
-    // Up to a space short of the end of the text beside it.
-    const auto& other = dynamic_cast<const QtLabel&>(beside);
-    const int besideEnd =
-        other.x() + QFontMetrics(other.font(), &other).horizontalAdvance(other.text());
-    const int space = QFontMetrics(font(), this).horizontalAdvance(QLatin1Char(' '));
-    if (!keepWhole) {
-        designBox = geometry();
-        designFont = font();
-    }
-    keepWhole = true;
-    spare = x() - besideEnd - space;
-    fitCaption();
-}
-
-void QtLabel::fitCaption()
+void QtLabel::placeCaption(const CaptionFit& fit)
 {
     QFont fitted = designFont;
-    const auto widthAt = [this, &fitted](double points) {
-        fitted.setPointSizeF(points);
-        return int(std::ceil(QFontMetricsF(fitted, this).horizontalAdvance(text())));
-    };
-    const CaptionFit fit = toolkit::fitCaption(designBox.left(), designBox.width(), spare,
-                                               designFont.pointSizeF(), widthAt);
     fitted.setPointSizeF(fit.points);
-
     const QRect box(fit.left, designBox.top(), fit.width, designBox.height());
     if (box != geometry())
         setGeometry(box);

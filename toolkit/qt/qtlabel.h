@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design.h"
 #include "label.h"
 
 #include <QFont>
@@ -11,19 +12,20 @@ class QtLabel : public QLabel, public Label {
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    // Placed in its design's box and drawn in font, or in its parent's for none.
+    QtLabel(const ControlDesign& design, const QFont* font, QWidget* parent);
 
-    std::u16string caption() const override;
-    void setCaption(Text caption) override;
-    Colour foreColour() const override;
-    void setForeColour(Colour colour) override;
-    void keepCaptionsWhole(const Label& beside) override;
+protected:
+    void drawCaption(Text caption) override;
+    void drawForeColour(Colour colour) override;
+    Colour defaultForeColour() const override;
+    int boxLeft() const override { return designBox.left(); }
+    int boxWidth() const override { return designBox.width(); }
+    double designPoints() const override { return designFont.pointSizeF(); }
+    int textWidth(Text text, double points) const override;
+    void placeCaption(const CaptionFit& fit) override;
 
 private:
-    void fitCaption();
-
-    bool keepWhole = false;
-    int spare = 0;
     QRect designBox;
     QFont designFont;
 };

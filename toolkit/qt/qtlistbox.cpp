@@ -8,54 +8,57 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include <vector>
-
 namespace toolkit::qt {
 
+// The list's rows as the view sees them: the count changes only between the
+// model's begin and end notices, as views require, while the texts are read
+// from the list itself.
 class ListRows : public QAbstractListModel {
 public:
-    using QAbstractListModel::QAbstractListModel;
-
-    int rowCount(const QModelIndex& parent) const override
+    ListRows(const ListBox& list, QObject* parent)
+        : QAbstractListModel(parent)
+        , list(list)
     {
-        return parent.isValid() ? 0 : int(texts.size());
     }
+
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : count; }
 
     QVariant data(const QModelIndex& index, int role) const override
     {
         if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
             return {};
-        return texts[std::size_t(index.row())];
+        return toQString(list.List(Row(index.row())));
     }
 
-    void append(Text text)
+    void appended()
     {
-        const int row = int(texts.size());
-        beginInsertRows({}, row, row);
-        texts.push_back(toQString(text));
+        beginInsertRows({}, count, count);
+        ++count;
         endInsertRows();
     }
 
-    void remove(int row)
+    void removed(int row)
     {
         beginRemoveRows({}, row, row);
-        texts.erase(texts.begin() + row);
+        --count;
         endRemoveRows();
     }
 
-    void clear()
+    void cleared()
     {
         beginResetModel();
-        texts.clear();
+        count = 0;
         endResetModel();
     }
 
-    std::vector<QString> texts;
+private:
+    const ListBox& list;
+    int count = 0;
 };
 
 QtListBox::QtListBox(QWidget* parent)
     : QListView(parent)
-    , rows(new ListRows(this))
+    , rows(new ListRows(*this, this))
 {
     setModel(rows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -63,25 +66,28 @@ QtListBox::QtListBox(QWidget* parent)
     setUniformItemSizes(true);
 }
 
-Row QtListBox::ListCount() const
+void QtListBox::rowAppended(Text)
 {
-    return static_cast<Row>(rows->texts.size());
+    rows->appended();
 }
 
-Text QtListBox::List(Row row) const
+void QtListBox::rowRemoved(Row row)
 {
-    if (row < 0 || std::size_t(row) >= rows->texts.size())
-        return {};
-    return viewOf(rows->texts[std::size_t(row)]);
+    rows->removed(row);
 }
 
-Row QtListBox::ListIndex() const
+void QtListBox::rowsCleared()
+{
+    rows->cleared();
+}
+
+Row QtListBox::selectedRow() const
 {
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     return selected.isEmpty() ? noRow : static_cast<Row>(selected.constFirst().row());
 }
 
-void QtListBox::setListIndex(Row row)
+void QtListBox::selectRow(Row row)
 {
     if (row == noRow)
         selectionModel()->clearSelection();
@@ -89,45 +95,15 @@ void QtListBox::setListIndex(Row row)
         selectionModel()->setCurrentIndex(rows->index(row), QItemSelectionModel::ClearAndSelect);
 }
 
-bool QtListBox::AddItem(Text text)
+Row QtListBox::keyboardRow() const
 {
-    if (ListCount() >= MaxCount)
-        return false;
-    rows->append(text);
-    return true;
-}
-
-void QtListBox::RemoveItem(Row row)
-{
-    if (row < 0 || row >= ListCount())
-        return;
-    const bool wasSelected = row == ListIndex();
-    rows->remove(row);
-    // Qt selects the neighbour it moves its cursor to; a removed selection leaves none.
-    if (wasSelected)
-        selectionModel()->clearSelection();
-}
-
-void QtListBox::Clear()
-{
-    rows->clear();
+    // Qt parks the frame on row 0 when an untouched list takes the focus.
+    return static_cast<Row>(currentIndex().row());
 }
 
 void QtListBox::keyPressEvent(QKeyEvent* event)
 {
-    if (keyDown)
-        keyDown(keyCodeFor(event->key()), shiftStateFor(event->modifiers()));
-
-    // With nothing selected, the first Down, Up or Home selects the row the
-    // keyboard frame is on rather than moving off it: after a Delete the frame
-    // stays where the user was, and a move there must not jump to row 0 of a
-    // long list. Qt parks the frame on row 0 when an untouched list takes the
-    // focus, so there the first move selects row 0; with no frame, row 0 too.
-    const int key = event->key();
-    const bool firstMove = key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_Home;
-    if (firstMove && ListCount() > 0 && ListIndex() == noRow) {
-        const int framed = currentIndex().row();
-        setListIndex(framed >= 0 && framed < ListCount() ? Row(framed) : 0);
+    if (keyPressed(keyCodeFor(event->key()), shiftStateFor(event->modifiers()))) {
         event->accept();
         return;
     }

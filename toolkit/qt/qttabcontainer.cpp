@@ -1,14 +1,17 @@
 #include "qttabcontainer.h"
 
-#include <QApplication>
+#include "text.h"
+
+#include <QSignalBlocker>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 #include <QTabBar>
 
 namespace toolkit::qt {
 
-QtTabContainer::QtTabContainer(QWidget* parent)
+QtTabContainer::QtTabContainer(std::span<const Text> captions, QWidget* parent)
     : QWidget(parent)
+    , TabContainer(Index(captions.size()))
     , bar(new QTabBar(this))
 {
     bar->setObjectName(QStringLiteral("tabBar"));
@@ -17,21 +20,17 @@ QtTabContainer::QtTabContainer(QWidget* parent)
     bar->setUsesScrollButtons(false);
     // The strip takes the focus for the container; the arrow keys turn the tabs there.
     bar->setFocusPolicy(Qt::TabFocus);
-    connect(bar, &QTabBar::currentChanged, this, &QtTabContainer::bringToFront);
-}
-
-QWidget* QtTabContainer::addPage(const QString& caption)
-{
-    auto* newPage = new QWidget(this);
-    newPage->setObjectName(QStringLiteral("page%1").arg(pages.size()));
-    newPage->setGeometry(rect());
-    newPage->setVisible(pages.isEmpty());
-    pages.append(newPage);
-    bar->addTab(caption);
+    for (const Text caption : captions) {
+        auto* newPage = new QWidget(this);
+        newPage->setObjectName(QStringLiteral("page%1").arg(pages.size()));
+        newPage->setVisible(pages.isEmpty());
+        pages.append(newPage);
+        bar->addTab(toQString(caption));
+    }
     // Pages are created under the strip; keep the strip on top for the mouse.
     bar->raise();
     placeTabBar();
-    return newPage;
+    connect(bar, &QTabBar::currentChanged, this, [this](int index) { tabChosen(Index(index)); });
 }
 
 QWidget* QtTabContainer::page(Index index) const
@@ -39,40 +38,16 @@ QWidget* QtTabContainer::page(Index index) const
     return pages.value(index, nullptr);
 }
 
-Index QtTabContainer::Tab() const
+void QtTabContainer::chooseTab(Index tab)
 {
-    return static_cast<Index>(bar->currentIndex());
+    const QSignalBlocker quiet(bar);
+    bar->setCurrentIndex(tab);
 }
 
-void QtTabContainer::setTab(Index index)
+void QtTabContainer::showPage(Index index, bool shown)
 {
-    bar->setCurrentIndex(index);
-}
-
-void QtTabContainer::bringToFront(int index)
-{
-    QWidget* front = pages.value(index, nullptr);
-    if (front)
-        front->show();
-    // Focus on a page going to the back moves to the first control of the page
-    // in front that the Tab key reaches, before hiding would move it on past
-    // the pages to whatever follows them.
-    QWidget* focused = QApplication::focusWidget();
-    if (front && focused && focused != bar && isAncestorOf(focused) &&
-        !front->isAncestorOf(focused)) {
-        for (QWidget* next = focused->nextInFocusChain(); next != focused;
-             next = next->nextInFocusChain()) {
-            if (front->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) == Qt::TabFocus &&
-                next->isEnabled() && next->isVisibleTo(front)) {
-                next->setFocus(Qt::TabFocusReason);
-                break;
-            }
-        }
-    }
-    for (int i = 0; i < pages.size(); ++i) {
-        if (i != index)
-            pages[i]->hide();
-    }
+    if (QWidget* each = page(index))
+        each->setVisible(shown);
 }
 
 void QtTabContainer::placeTabBar()

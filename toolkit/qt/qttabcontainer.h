@@ -2,6 +2,8 @@
 
 #include "tabcontainer.h"
 
+#include <span>
+
 #include <QList>
 #include <QWidget>
 
@@ -11,28 +13,24 @@ namespace toolkit::qt {
 
 // A tabbed container whose pages share its whole area, so that a page's
 // controls are placed from the container's outer top-left corner, tab strip
-// included. Only the page in front is shown and can take the focus.
+// included.
 class QtTabContainer : public QWidget, public TabContainer {
     Q_OBJECT
 
 public:
-    explicit QtTabContainer(QWidget* parent = nullptr);
+    QtTabContainer(std::span<const Text> captions, QWidget* parent);
 
-    // Adds a tab and returns its page, the parent for that tab's controls.
-    QWidget* addPage(const QString& caption);
+    // A tab's page, the parent for that tab's controls.
     QWidget* page(Index index) const;
     QTabBar* tabBar() const { return bar; }
 
-    // The index of the tab in front, or -1 while there is no tab.
-    Index Tab() const override;
-    void setTab(Index index) override;
-
 protected:
+    void chooseTab(Index tab) override;
+    void showPage(Index page, bool shown) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void bringToFront(int index);
     void placeTabBar();
 
     QTabBar* bar;

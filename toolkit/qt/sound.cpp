@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-void toolkit::Sound::play()
+void toolkit::Sound::Beep()
 {
     QApplication::beep();
 }

@@ -1,28 +1,21 @@
 #include "fonts.h"
 
+#include "faces.h"
 #include "text.h"
 
 #include <cmath>
 #include <map>
-#include <vector>
+#include <string>
 
 namespace toolkit::win32 {
 
 namespace {
 
 // Palatino-like serifs, plain sans faces and fixed-pitch faces, best first.
-std::vector<std::wstring> standInsFor(FontKind kind)
-{
-    switch (kind) {
-    case FontKind::Serif:
-        return {L"TeX Gyre Pagella", L"Palatino Linotype"};
-    case FontKind::Sans:
-        return {L"Tahoma", L"Liberation Sans"};
-    case FontKind::Fixed:
-        break;
-    }
-    return {L"Courier New", L"Liberation Mono"};
-}
+constexpr Text serifs[] = {u"TeX Gyre Pagella", u"Palatino Linotype"};
+constexpr Text sansFaces[] = {u"Tahoma", u"Liberation Sans"};
+constexpr Text fixedFaces[] = {u"Courier New", u"Liberation Mono"};
+constexpr StandIns standIns{serifs, sansFaces, fixedFaces};
 
 int CALLBACK countFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
 {
@@ -32,33 +25,26 @@ int CALLBACK countFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
 
 // The font mapper answers a missing face with another of its choosing, so ask
 // whether the face itself is there.
-bool installed(const std::wstring& face)
+bool installed(Text face)
 {
-    static std::map<std::wstring, bool> known;
+    static std::map<std::u16string, bool, std::less<>> known;
     if (const auto found = known.find(face); found != known.end())
         return found->second;
     LOGFONTW wanted{};
     wanted.lfCharSet = DEFAULT_CHARSET;
-    face.copy(wanted.lfFaceName, LF_FACESIZE - 1);
+    wide(face).copy(wanted.lfFaceName, LF_FACESIZE - 1);
     int found = 0;
     HDC screen = GetDC(nullptr);
     EnumFontFamiliesExW(screen, &wanted, countFace, reinterpret_cast<LPARAM>(&found), 0);
     ReleaseDC(nullptr, screen);
-    return known[face] = found > 0;
+    return known[std::u16string(face)] = found > 0;
 }
 
 } // namespace
 
 std::wstring installedFace(const FontDesign& design)
 {
-    const std::wstring face = wide(design.family);
-    if (installed(face))
-        return face;
-    for (const std::wstring& standIn : standInsFor(design.kind)) {
-        if (installed(standIn))
-            return standIn;
-    }
-    return face;
+    return wide(faceFor(design, standIns, installed));
 }
 
 HFONT createFont(const FontDesign& design, int dpi, double points)

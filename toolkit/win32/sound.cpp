@@ -2,7 +2,7 @@
 
 #include "win.h"
 
-void toolkit::Sound::play()
+void toolkit::Sound::Beep()
 {
     MessageBeep(MB_ICONWARNING);
 }

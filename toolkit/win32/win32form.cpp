@@ -3,6 +3,7 @@
 #include "fonts.h"
 #include "shape.h"
 #include "text.h"
+#include "win32control.h"
 #include "win32label.h"
 #include "win32listbox.h"
 #include "win32tabcontainer.h"
@@ -11,7 +12,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <numeric>
 #include <string>
 
 namespace toolkit {
@@ -71,7 +71,7 @@ RECT scaled(const RECT& box, int dpi)
 } // namespace
 
 Win32Form::Win32Form(const FormDesign& design)
-    : design(design)
+    : Form(design)
 {
     if (!CreateWindowExW(0, MAKEINTATOM(windowClassAtom(procedure)), wide(design.caption).c_str(),
                          windowStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,
@@ -85,6 +85,7 @@ Win32Form::Win32Form(const FormDesign& design)
     }
     const UINT windowDpi = GetDpiForWindow(window);
     createControls();
+    controlsMade();
     layOut(windowDpi ? int(windowDpi) : 96, nullptr);
 }
 
@@ -109,83 +110,68 @@ void Win32Form::createControls()
 {
     // Where each container's corner lies in the window, at 96 dpi.
     std::map<std::string_view, POINT> corners;
-    std::vector<RECT> boxes;
-    for (const ControlDesign& control : design.controls) {
+    const auto boxOf = [&corners](const ControlDesign& control) {
         const POINT corner =
             control.container.empty() ? POINT{0, 0} : corners.at(control.container);
         const PixelRect pixels = pixelsOf(control);
-        const RECT box{corner.x + pixels.left, corner.y + pixels.top,
-                       corner.x + pixels.left + pixels.width,
-                       corner.y + pixels.top + pixels.height};
-        if (control.kind == Kind::TabContainer || control.kind == Kind::Frame)
+        return RECT{corner.x + pixels.left, corner.y + pixels.top,
+                    corner.x + pixels.left + pixels.width, corner.y + pixels.top + pixels.height};
+    };
+    for (const ControlDesign& control : design().controls) {
+        if (control.kind == Kind::TabContainer || control.kind == Kind::Frame) {
+            const RECT box = boxOf(control);
             corners.emplace(control.name, POINT{box.left, box.top});
-        boxes.push_back(box);
+        }
     }
 
     // Made in tab order: the Tab key follows the order windows were made in.
-    std::vector<std::size_t> order(design.controls.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::ranges::stable_sort(order, {}, [this](std::size_t at) {
-        const int tabIndex = design.controls[at].tabIndex;
-        return tabIndex == noTabIndex ? INT_MAX : tabIndex;
-    });
-
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     HWND frame = nullptr;
-    for (const std::size_t at : order) {
-        const ControlDesign& control = design.controls[at];
-        const auto id = reinterpret_cast<HMENU>(INT_PTR(firstId + placed.size()));
+    for (const ControlDesign* design : tabOrder(this->design())) {
+        const ControlDesign& control = *design;
+        const int id = firstId + int(placed.size());
         Placed made{.design = &control,
-                    .box = boxes[at],
-                    .font = control.font  ? control.font
-                            : design.font ? design.font
-                                          : &systemFont};
+                    .box = boxOf(control),
+                    .font = control.font          ? control.font
+                            : this->design().font ? this->design().font
+                                                  : &systemFont};
+        TabContainer* tabs = nullptr;
         switch (control.kind) {
         case Kind::TabContainer: {
-            auto tabs = std::make_unique<Win32TabContainer>(window, int(firstId + placed.size()),
-                                                            control.items);
-            made.handle = tabs->handle();
-            addControl(control.name, control.index, static_cast<TabContainer*>(tabs.get()));
-            tabContainers.emplace(control.name, std::move(tabs));
+            auto& container = tabContainers.emplace_back(
+                std::make_unique<Win32TabContainer>(window, id, control.items));
+            made.handle = container->handle();
+            made.tabs = container.get();
+            tabs = container.get();
             break;
         }
         case Kind::CommandButton:
             made.handle = CreateWindowExW(0, L"BUTTON", wide(control.caption).c_str(),
                                           WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, window,
-                                          id, instance, nullptr);
+                                          reinterpret_cast<HMENU>(INT_PTR(id)), instance, nullptr);
             break;
-        case Kind::Label: {
-            const auto& label = labels.emplace_back(std::make_unique<Win32Label>(
-                window, int(firstId + placed.size()), control, *made.font));
-            made.handle = label->handle();
-            made.label = label.get();
-            addControl(control.name, control.index, static_cast<Label*>(label.get()));
+        case Kind::Label:
+            made.label =
+                labels.emplace_back(std::make_unique<Win32Label>(window, id, control, *made.font))
+                    .get();
+            made.handle = made.label->handle();
             break;
-        }
         case Kind::Frame:
             // Painted only where no control lies over it: it goes to the bottom below.
-            made.handle =
-                CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_CLIPSIBLINGS | BS_GROUPBOX, 0, 0,
-                                0, 0, window, id, instance, nullptr);
+            made.handle = CreateWindowExW(
+                0, L"BUTTON", L"", WS_CHILD | WS_CLIPSIBLINGS | BS_GROUPBOX, 0, 0, 0, 0, window,
+                reinterpret_cast<HMENU>(INT_PTR(id)), instance, nullptr);
             frame = made.handle;
             break;
         case Kind::ListBox: {
-            const auto& list = lists.emplace_back(std::make_unique<Win32ListBox>(
-                window, int(firstId + placed.size()),
-                [this, &control](KeyCode keyCode, ShiftState shift) {
-                    raiseKeyDown(control.name, control.index, keyCode, shift);
-                }));
-            made.handle = list->handle();
-            made.list = list.get();
+            made.list = lists.emplace_back(std::make_unique<Win32ListBox>(window, id)).get();
+            made.handle = made.list->handle();
             if (control.backColour) {
                 const Colour colour = *control.backColour;
                 made.background = CreateSolidBrush(RGB(colour.red, colour.green, colour.blue));
             }
-            SendMessageW(made.handle, WM_SETREDRAW, FALSE, 0);
             for (const Text item : control.items)
-                list->AddItem(item);
-            SendMessageW(made.handle, WM_SETREDRAW, TRUE, 0);
-            addControl(control.name, control.index, static_cast<ListBox*>(list.get()));
+                made.list->AddItem(item);
             break;
         }
         case Kind::Shape:
@@ -194,25 +180,38 @@ void Win32Form::createControls()
         }
         if (!control.enabled)
             EnableWindow(made.handle, FALSE);
-        placed.push_back(made);
-    }
-
-    for (const Placed& control : placed) {
-        const auto tabs = tabContainers.find(control.design->container);
-        if (tabs != tabContainers.end())
-            tabs->second->addToPage(control.design->page, control.handle);
+        // Shown unless on a tab page; the tab container shows its page in front.
+        if (!tabs && (control.container.empty() || !isTabContainer(control.container)))
+            ShowWindow(made.handle, SW_SHOWNA);
+        Control& each = *controls.emplace_back(std::make_unique<Win32Control>(made.handle));
+        if (made.list)
+            addControl(control, each, *made.list);
+        else if (made.label)
+            addControl(control, each, *made.label);
+        else if (tabs)
+            addControl(control, each, *tabs);
         else
-            ShowWindow(control.handle, SW_SHOWNA);
+            addControl(control, each);
+        placed.push_back(made);
     }
     if (frame)
         SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+bool Win32Form::isTabContainer(std::string_view name) const
+{
+    for (const ControlDesign& control : design().controls) {
+        if (control.name == name)
+            return control.kind == Kind::TabContainer;
+    }
+    return false;
+}
+
 void Win32Form::layOut(int dpi, const RECT* suggested)
 {
     currentDpi = dpi;
-    const int width = scaled(design.clientWidth / twipsPerPixel, dpi);
-    const int height = scaled(design.clientHeight / twipsPerPixel, dpi);
+    const int width = scaled(design().clientWidth / twipsPerPixel, dpi);
+    const int height = scaled(design().clientHeight / twipsPerPixel, dpi);
     RECT outer{0, 0, width, height};
     AdjustWindowRectExForDpi(&outer, windowStyle, FALSE, 0, UINT(dpi));
     const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (suggested ? 0 : SWP_NOMOVE);
@@ -254,33 +253,20 @@ void Win32Form::layOut(int dpi, const RECT* suggested)
     InvalidateRect(window, nullptr, TRUE);
 }
 
-HWND Win32Form::firstInTabOrder() const
-{
-    for (const Placed& control : placed) {
-        const auto style = GetWindowLongW(control.handle, GWL_STYLE);
-        if ((style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED))
-            return control.handle;
-    }
-    return nullptr;
-}
-
 void Win32Form::restoreFocus()
 {
     const bool usable = lastFocus && IsWindow(lastFocus) && IsWindowVisible(lastFocus) &&
                         IsWindowEnabled(lastFocus);
-    if (HWND target = usable ? lastFocus : firstInTabOrder())
-        SetFocus(target);
+    if (usable)
+        SetFocus(lastFocus);
+    else if (Control* first = firstFocusable())
+        first->takeFocus(false);
 }
 
 void Win32Form::showWindow()
 {
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
-    if (!shown) {
-        shown = true;
-        lastFocus = nullptr;
-        restoreFocus();
-    }
     UpdateWindow(window);
 }
 
@@ -353,15 +339,15 @@ LRESULT Win32Form::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (HIWORD(wParam) == BN_CLICKED && lParam) {
             const Placed* control = find(reinterpret_cast<HWND>(lParam));
             if (control && control->design->kind == Kind::CommandButton)
-                raiseClick(control->design->name, control->design->index);
+                raiseClick(*control->design);
         }
         return 0;
     case WM_NOTIFY: {
         const auto* notice = reinterpret_cast<const NMHDR*>(lParam);
         if (notice->code == TCN_SELCHANGE) {
-            for (const auto& [name, tabs] : tabContainers) {
+            for (const auto& tabs : tabContainers) {
                 if (tabs->handle() == notice->hwndFrom)
-                    tabs->bringToFront();
+                    tabs->selectionChanged();
             }
         }
         return 0;
@@ -372,7 +358,7 @@ LRESULT Win32Form::handle(UINT message, WPARAM wParam, LPARAM lParam)
         SetTextColor(dc, control && control->label ? control->label->textColour()
                                                    : GetSysColor(COLOR_WINDOWTEXT));
         // On a tab page the text lies on the page as the tab control painted it.
-        if (control && tabContainers.contains(control->design->container)) {
+        if (control && isTabContainer(control->design->container)) {
             SetBkMode(dc, TRANSPARENT);
             return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
         }

@@ -10,6 +10,7 @@
 
 namespace toolkit::win32 {
 
+class Win32Control;
 class Win32Label;
 class Win32ListBox;
 class Win32TabContainer;
@@ -46,6 +47,7 @@ private:
         const FontDesign* font = nullptr;
         Win32Label* label = nullptr;
         Win32ListBox* list = nullptr;
+        Win32TabContainer* tabs = nullptr;
         HBRUSH background = nullptr;
     };
 
@@ -54,19 +56,18 @@ private:
     void createControls();
     void layOut(int dpi, const RECT* suggested);
     void restoreFocus();
-    HWND firstInTabOrder() const;
+    bool isTabContainer(std::string_view name) const;
     const Placed* find(HWND control) const;
 
-    const FormDesign& design;
     HWND window = nullptr;
     int currentDpi = 96;
     std::vector<Placed> placed; // in tab order
     std::vector<std::unique_ptr<Win32ListBox>> lists;
     std::vector<std::unique_ptr<Win32Label>> labels;
-    std::map<std::string, std::unique_ptr<Win32TabContainer>, std::less<>> tabContainers;
+    std::vector<std::unique_ptr<Win32TabContainer>> tabContainers;
+    std::vector<std::unique_ptr<Win32Control>> controls;
     std::map<const FontDesign*, HFONT> fonts;
     HWND lastFocus = nullptr;
-    bool shown = false;
 };
 
 } // namespace toolkit::win32

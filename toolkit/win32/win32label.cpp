@@ -36,12 +36,11 @@ int ascentOf(HWND window, HFONT font)
 } // namespace
 
 Win32Label::Win32Label(HWND parent, int id, const ControlDesign& design, const FontDesign& font)
-    : label(CreateWindowExW(0, L"STATIC", wide(design.caption).c_str(),
+    : Label(design.caption, design.foreColour)
+    , label(CreateWindowExW(0, L"STATIC", wide(design.caption).c_str(),
                             WS_CHILD | SS_NOPREFIX | alignmentOf(design.align), 0, 0, 0, 0, parent,
                             reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleW(nullptr),
                             nullptr))
-    , text(design.caption)
-    , fore(design.foreColour)
     , fontDesign(font)
 {
 }
@@ -54,37 +53,24 @@ Win32Label::~Win32Label()
 
 COLORREF Win32Label::textColour() const
 {
-    return fore ? RGB(fore->red, fore->green, fore->blue) : GetSysColor(COLOR_WINDOWTEXT);
+    const Colour colour = foreColour();
+    return RGB(colour.red, colour.green, colour.blue);
 }
 
-void Win32Label::setCaption(Text caption)
+void Win32Label::drawCaption(Text caption)
 {
-    text = caption;
     SetWindowTextW(label, wide(caption).c_str());
-    if (keepWhole)
-        fitCaption();
 }
 
-Colour Win32Label::foreColour() const
+void Win32Label::drawForeColour(Colour)
 {
-    const COLORREF colour = textColour();
-    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
-}
-
-void Win32Label::setForeColour(Colour colour)
-{
-    fore = colour;
     InvalidateRect(label, nullptr, TRUE);
 }
 
-void Win32Label::keepCaptionsWhole(const Label& other)
+Colour Win32Label::defaultForeColour() const
 {
-    beside = &dynamic_cast<const Win32Label&>(other);
-    keepWhole = true;
-    // One line, centred: a stand-in face's tall ascent would push the digits
-    // below the box if they were drawn from its top.
-    SetWindowLongW(label, GWL_STYLE, GetWindowLongW(label, GWL_STYLE) | SS_CENTERIMAGE);
-    fitCaption();
+    const COLORREF colour = GetSysColor(COLOR_WINDOWTEXT);
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 
 void Win32Label::place(RECT newBox, int newDpi, HFONT newFont)
@@ -99,44 +85,29 @@ void Win32Label::place(RECT newBox, int newDpi, HFONT newFont)
 
 void Win32Label::refit()
 {
-    if (keepWhole)
-        fitCaption();
+    layoutChanged();
 }
 
-int Win32Label::textWidth(HFONT with, Text caption) const
+int Win32Label::textWidth(Text text, double points) const
 {
+    HFONT sized = points == fontDesign.points ? font : createFont(fontDesign, dpi, points);
     HDC dc = GetDC(label);
-    HGDIOBJ old = SelectObject(dc, with);
+    HGDIOBJ old = SelectObject(dc, sized);
     SIZE size{};
-    GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(caption.data()), int(caption.size()),
+    GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.data()), int(text.size()),
                           &size);
     SelectObject(dc, old);
     ReleaseDC(label, dc);
+    if (sized != font)
+        DeleteObject(sized);
     return size.cx;
 }
 
-void Win32Label::fitCaption()
+void Win32Label::placeCaption(const CaptionFit& fit)
 {
-    if (!font || !beside)
-        return;
-    // Up to a space short of the end of the text beside it.
-    const int besideEnd = beside->box.left + textWidth(beside->font, beside->text);
-    const int spare = box.left - besideEnd - textWidth(font, u" ");
-
-    HFONT trial = nullptr;
-    const auto widthAt = [&](double points) {
-        if (points == fontDesign.points)
-            return textWidth(font, text);
-        if (trial)
-            DeleteObject(trial);
-        trial = createFont(fontDesign, dpi, points);
-        return textWidth(trial, text);
-    };
-    const CaptionFit fit =
-        toolkit::fitCaption(box.left, box.right - box.left, spare, fontDesign.points, widthAt);
-    if (trial)
-        DeleteObject(trial);
-
+    // One line, centred: a stand-in face's tall ascent would push the digits
+    // below the box if they were drawn from its top.
+    SetWindowLongW(label, GWL_STYLE, GetWindowLongW(label, GWL_STYLE) | SS_CENTERIMAGE);
     HFONT drawn = font;
     if (fit.points != fontDesign.points) {
         HFONT smaller = createFont(fontDesign, dpi, fit.points);

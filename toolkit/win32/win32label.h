@@ -4,9 +4,6 @@
 #include "label.h"
 #include "win.h"
 
-#include <optional>
-#include <string>
-
 namespace toolkit::win32 {
 
 // A STATIC control whose text colour its parent gives it when asked.
@@ -19,31 +16,28 @@ public:
     // The colour the parent draws the text in.
     COLORREF textColour() const;
 
-    std::u16string caption() const override { return text; }
-    void setCaption(Text caption) override;
-    Colour foreColour() const override;
-    void setForeColour(Colour colour) override;
-    void keepCaptionsWhole(const Label& beside) override;
-
     // Places the label in its box, in the window's pixels at dpi, drawn in font.
     void place(RECT box, int dpi, HFONT font);
     // Fits the caption again, once the label beside it has its place.
     void refit();
 
-private:
-    void fitCaption();
-    int textWidth(HFONT font, Text text) const;
+protected:
+    void drawCaption(Text caption) override;
+    void drawForeColour(Colour colour) override;
+    Colour defaultForeColour() const override;
+    int boxLeft() const override { return box.left; }
+    int boxWidth() const override { return box.right - box.left; }
+    double designPoints() const override { return fontDesign.points; }
+    int textWidth(Text text, double points) const override;
+    void placeCaption(const CaptionFit& fit) override;
 
+private:
     HWND label = nullptr;
-    std::u16string text;
-    std::optional<Colour> fore;
     const FontDesign& fontDesign;
     RECT box{};
     int dpi = 96;
     HFONT font = nullptr;   // the form's, in the design's size
     HFONT fitted = nullptr; // this label's own, smaller
-    bool keepWhole = false;
-    const Win32Label* beside = nullptr;
 };
 
 } // namespace toolkit::win32

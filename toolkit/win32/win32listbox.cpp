@@ -17,12 +17,11 @@ ShiftState shiftState()
 
 } // namespace
 
-Win32ListBox::Win32ListBox(HWND parent, int id, std::function<void(KeyCode, ShiftState)> keyDown)
+Win32ListBox::Win32ListBox(HWND parent, int id)
     : list(CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
                            WS_CHILD | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(INT_PTR(id)),
                            GetModuleHandleW(nullptr), nullptr))
-    , keyDown(std::move(keyDown))
 {
     SetWindowSubclass(list, keys, 0, reinterpret_cast<DWORD_PTR>(this));
 }
@@ -33,54 +32,35 @@ Win32ListBox::~Win32ListBox()
         RemoveWindowSubclass(list, keys, 0);
 }
 
-Row Win32ListBox::ListCount() const
+void Win32ListBox::rowAppended(Text text)
 {
-    return Row(rows.size());
+    redrawAfterChanges();
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(text).c_str()));
 }
 
-Text Win32ListBox::List(Row row) const
+void Win32ListBox::rowRemoved(Row row)
 {
-    if (row < 0 || std::size_t(row) >= rows.size())
-        return {};
-    return rows[std::size_t(row)];
+    SendMessageW(list, LB_DELETESTRING, WPARAM(row), 0);
 }
 
-Row Win32ListBox::ListIndex() const
+void Win32ListBox::rowsCleared()
+{
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+}
+
+Row Win32ListBox::selectedRow() const
 {
     return Row(SendMessageW(list, LB_GETCURSEL, 0, 0));
 }
 
-void Win32ListBox::setListIndex(Row row)
+void Win32ListBox::selectRow(Row row)
 {
     SendMessageW(list, LB_SETCURSEL, WPARAM(row), 0);
 }
 
-bool Win32ListBox::AddItem(Text text)
+Row Win32ListBox::keyboardRow() const
 {
-    // The control itself would take more rows than a list may hold.
-    if (rows.size() >= std::size_t(MaxCount))
-        return false;
-    redrawAfterChanges();
-    rows.emplace_back(text);
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(text).c_str()));
-    return true;
-}
-
-void Win32ListBox::RemoveItem(Row row)
-{
-    if (row < 0 || row >= ListCount())
-        return;
-    const bool wasSelected = row == ListIndex();
-    rows.erase(rows.begin() + row);
-    SendMessageW(list, LB_DELETESTRING, WPARAM(row), 0);
-    if (wasSelected)
-        setListIndex(noRow);
-}
-
-void Win32ListBox::Clear()
-{
-    rows.clear();
-    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    return Row(SendMessageW(list, LB_GETCARETINDEX, 0, 0));
 }
 
 void Win32ListBox::redrawAfterChanges()
@@ -115,20 +95,9 @@ LRESULT CALLBACK Win32ListBox::keys(HWND window, UINT message, WPARAM wParam, LP
             code |= DLGC_WANTMESSAGE;
         return code;
     }
-    if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
-        if (box.keyDown)
-            box.keyDown(KeyCode(wParam), shiftState());
-        // With nothing selected, the first move selects the row the keyboard
-        // frame is on (the first row when it is on none) instead of moving past it.
-        const bool firstMove = wParam == VK_DOWN || wParam == VK_UP || wParam == VK_HOME;
-        if (message == WM_KEYDOWN && firstMove && box.ListCount() > 0 && box.ListIndex() == noRow) {
-            Row caret = Row(SendMessageW(window, LB_GETCARETINDEX, 0, 0));
-            if (caret < 0 || caret >= box.ListCount())
-                caret = 0;
-            box.setListIndex(caret);
-            return 0;
-        }
-    }
+    if ((message == WM_KEYDOWN || message == WM_SYSKEYDOWN) &&
+        box.keyPressed(KeyCode(wParam), shiftState()))
+        return 0;
     return DefSubclassProc(window, message, wParam, lParam);
 }
 

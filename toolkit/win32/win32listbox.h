@@ -4,41 +4,33 @@
 
 #include "win.h"
 
-#include <functional>
-#include <string>
-#include <vector>
-
 namespace toolkit::win32 {
 
-// A LISTBOX control, with the rows' texts kept beside it so that reading one
-// back is a view rather than a copy out of the control.
+// A LISTBOX control mirroring the list's rows.
 class Win32ListBox : public ListBox {
 public:
-    // keyDown is told every key pressed in the list before the list handles it.
-    Win32ListBox(HWND parent, int id, std::function<void(KeyCode, ShiftState)> keyDown);
+    Win32ListBox(HWND parent, int id);
     ~Win32ListBox() override;
 
     HWND handle() const { return list; }
 
-    Row ListCount() const override;
-    Text List(Row row) const override;
-    Row ListIndex() const override;
-    void setListIndex(Row row) override;
-    bool AddItem(Text text) override;
-    void RemoveItem(Row row) override;
-    void Clear() override;
-
     // Many rows added in one go redraw once, when the program next waits for input.
-    void redrawAfterChanges();
     void redrawNow();
+
+protected:
+    void rowAppended(Text text) override;
+    void rowRemoved(Row row) override;
+    void rowsCleared() override;
+    Row selectedRow() const override;
+    void selectRow(Row row) override;
+    Row keyboardRow() const override;
 
 private:
     static LRESULT CALLBACK keys(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                  DWORD_PTR self);
+    void redrawAfterChanges();
 
     HWND list = nullptr;
-    std::vector<std::u16string> rows;
-    std::function<void(KeyCode, ShiftState)> keyDown;
     bool redrawHeld = false;
 };
 

@@ -1,19 +1,18 @@
 #include "win32tabcontainer.h"
 
 #include "text.h"
+#include "win32control.h"
 
 #include <commctrl.h>
-
-#include <algorithm>
 
 namespace toolkit::win32 {
 
 // A click chooses a tab without taking the focus; the Tab key still reaches the strip.
 Win32TabContainer::Win32TabContainer(HWND parent, int id, std::span<const Text> captions)
-    : tabs(CreateWindowExW(
+    : TabContainer(Index(captions.size()))
+    , tabs(CreateWindowExW(
           0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | TCS_FOCUSNEVER, 0, 0, 0, 0,
           parent, reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr))
-    , pages(captions.size())
 {
     for (std::size_t tab = 0; tab < captions.size(); ++tab) {
         std::wstring caption = wide(captions[tab]);
@@ -25,49 +24,14 @@ Win32TabContainer::Win32TabContainer(HWND parent, int id, std::span<const Text> 
     SetWindowSubclass(tabs, paint, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
-void Win32TabContainer::addToPage(Index page, HWND control)
+void Win32TabContainer::selectionChanged()
 {
-    pages.at(std::size_t(page)).push_back(control);
-    ShowWindow(control, page == Tab() ? SW_SHOWNA : SW_HIDE);
+    tabChosen(Index(SendMessageW(tabs, TCM_GETCURSEL, 0, 0)));
 }
 
-Index Win32TabContainer::Tab() const
-{
-    return Index(SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
-}
-
-void Win32TabContainer::setTab(Index tab)
+void Win32TabContainer::chooseTab(Index tab)
 {
     SendMessageW(tabs, TCM_SETCURSEL, WPARAM(tab), 0);
-    bringToFront();
-}
-
-void Win32TabContainer::bringToFront()
-{
-    const auto front = std::size_t(Tab());
-    if (front >= pages.size())
-        return;
-    for (HWND control : pages[front])
-        ShowWindow(control, SW_SHOWNA);
-    // Focus on a page going to the back moves to the first control of the page
-    // in front that the Tab key reaches, before hiding would drop it.
-    HWND focused = GetFocus();
-    for (std::size_t page = 0; page < pages.size(); ++page) {
-        if (page == front || std::ranges::find(pages[page], focused) == pages[page].end())
-            continue;
-        for (HWND control : pages[front]) {
-            if ((GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP) && IsWindowEnabled(control)) {
-                SetFocus(control);
-                break;
-            }
-        }
-    }
-    for (std::size_t page = 0; page < pages.size(); ++page) {
-        if (page != front) {
-            for (HWND control : pages[page])
-                ShowWindow(control, SW_HIDE);
-        }
-    }
 }
 
 LRESULT CALLBACK Win32TabContainer::paint(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -78,11 +42,9 @@ LRESULT CALLBACK Win32TabContainer::paint(HWND window, UINT message, WPARAM wPar
     // whatever it paints over them, they paint again.
     if (message == WM_PAINT) {
         const auto& container = *reinterpret_cast<Win32TabContainer*>(self);
-        const auto front = std::size_t(container.Tab());
-        if (front < container.pages.size()) {
-            for (HWND control : container.pages[front])
-                RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
-        }
+        for (const Control* control : container.controlsOn(container.Tab()))
+            RedrawWindow(static_cast<const Win32Control*>(control)->handle(), nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
     }
     return result;
 }
