@@ -295,6 +295,32 @@ TEST_CASE("the window, its controls' places, faces and colours, at this DPI and 
     }
     for (const char* timeLine : {"Label9", "Label10"})
         CHECK(drawnColour(form, timeLine, -1, WM_CTLCOLORSTATIC, GetTextColor) == RGB(255, 0, 0));
-    form1.form().label(design::forcea).setForeColour({0, 0, 255});
-    CHECK(drawnColour(form, "forcea", -1, WM_CTLCOLORSTATIC, GetTextColor) == RGB(0, 0, 255));
+}
+
+TEST_CASE("the headings are painted in the colours of the comparison")
+{
+    Form1 form1;
+    form1.show();
+    const auto driver = Driver::create(form1.form());
+    const auto& form = dynamic_cast<const Win32Form&>(form1.form());
+    // The pixels of a label's box exactly in a colour, as the screen shows them now.
+    const auto painted = [&form](const char* name, COLORREF colour) {
+        const RECT box = boxOf(form.control(name));
+        HDC dc = GetDC(form.handle());
+        int count = 0;
+        for (int y = int(box.top); y < int(box.bottom); ++y) {
+            for (int x = int(box.left); x < int(box.right); ++x)
+                count += GetPixel(dc, x, y) == colour;
+        }
+        ReleaseDC(form.handle(), dc);
+        return count;
+    };
+    driver->clickRow("List3", 0, 2); // Footman
+    driver->click("Command2", 0);
+    CHECK(painted("forcea", RGB(0, 255, 0)) > 20);
+    CHECK(painted("forceb", RGB(255, 0, 0)) > 20);
+    driver->click("Command2", 1);
+    CHECK(painted("forcea", RGB(0, 0, 255)) > 20);
+    CHECK(painted("forceb", RGB(0, 0, 255)) > 20);
+    CHECK(painted("forcea", RGB(0, 255, 0)) == 0);
 }
