@@ -20,9 +20,6 @@ public:
     // Brings a tab to the front, as choosing it would.
     void setTab(Index tab);
 
-    // Puts a control on a page, in tab order; it shows only while its page is in front.
-    void addToPage(Index page, Control& control);
-
 protected:
     explicit TabContainer(Index pageCount);
 
@@ -36,6 +33,9 @@ protected:
     const std::vector<Control*>& controlsOn(Index page) const;
 
 private:
+    friend class Form;
+    // Puts a control on a page, in tab order; it shows only while its page is in front.
+    void addToPage(Index page, Control& control);
     void bringToFront(Index tab);
 
     std::vector<std::vector<Control*>> pages;
