@@ -28,6 +28,15 @@ void Label::setForeColour(Colour colour)
     drawForeColour(colour);
 }
 
+// A name sent again unchanged would have a screen reader say it again.
+void Label::setAccessibleName(Text name)
+{
+    if (name == spokenName)
+        return;
+    spokenName = name;
+    exposeAccessibleName(spokenName);
+}
+
 void Label::keepCaptionsWhole(const Label& besideLabel)
 {
     beside = &besideLabel;
@@ -48,8 +57,9 @@ void Label::layoutChanged()
 
 void Label::fit()
 {
-    const CaptionFit wanted = fitCaption(boxLeft(), boxWidth(), spare, designPoints(),
-                                         [this](double points) { return textWidth(shown, points); });
+    const CaptionFit wanted =
+        fitCaption(boxLeft(), boxWidth(), spare, designPoints(),
+                   [this](double points) { return textWidth(shown, points); });
     if (wanted.left == placed.left && wanted.width == placed.width &&
         wanted.points == placed.points)
         return;

@@ -26,6 +26,11 @@ public:
     // in a smaller size of the same face on the same baseline.
     void keepCaptionsWhole(const Label& beside);
 
+    // What a screen reader reads as the label, in place of its caption; each
+    // change is sent to the screen reader. The screen does not show it.
+    const std::u16string& accessibleName() const { return spokenName; }
+    void setAccessibleName(Text name);
+
 protected:
     Label(Text caption, std::optional<Colour> foreColour);
 
@@ -35,6 +40,7 @@ protected:
     virtual void drawCaption(Text caption) = 0;
     virtual void drawForeColour(Colour colour) = 0;
     virtual Colour defaultForeColour() const = 0;
+    virtual void exposeAccessibleName(Text name) = 0;
 
     // The box's left edge and width, in the platform's pixels.
     virtual int boxLeft() const = 0;
@@ -50,6 +56,7 @@ private:
 
     std::u16string shown;
     std::optional<Colour> fore;
+    std::u16string spokenName;
     const Label* beside = nullptr;
     int spare = 0; // how far the box may grow leftwards
     CaptionFit placed;

@@ -54,7 +54,9 @@ bool ListBox::keyPressed(KeyCode keyCode, ShiftState shift)
     if (!firstMove || ListCount() == 0 || ListIndex() != noRow)
         return false;
     const Row framed = keyboardRow();
-    selectRow(framed >= 0 && framed < ListCount() ? framed : 0);
+    const Row row = framed >= 0 && framed < ListCount() ? framed : 0;
+    selectRow(row);
+    selectedByKey(row);
     return true;
 }
 

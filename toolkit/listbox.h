@@ -50,6 +50,9 @@ protected:
     virtual void selectRow(Row row) = 0; // noRow: none
     // The row the keyboard frame is on, or noRow.
     virtual Row keyboardRow() const = 0;
+    // A key selected a row without moving the keyboard frame: the native
+    // control told no screen reader, so the platform does.
+    virtual void selectedByKey(Row row) = 0;
 
 private:
     std::vector<std::u16string> rows;

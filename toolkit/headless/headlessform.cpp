@@ -21,6 +21,7 @@ namespace headless {
 namespace {
 
 std::vector<MessageBoxShown> boxes;
+std::vector<std::u16string> announced;
 int beepCount = 0;
 const Control* focusedControl = nullptr;
 
@@ -72,6 +73,7 @@ protected:
             caret = row;
     }
     Row keyboardRow() const override { return caret; }
+    void selectedByKey(Row) override {}
 
 private:
     Row selected = noRow;
@@ -89,6 +91,7 @@ public:
 protected:
     void drawCaption(Text) override {}
     void drawForeColour(Colour) override {}
+    void exposeAccessibleName(Text) override {}
     Colour defaultForeColour() const override { return {}; }
     int boxLeft() const override { return box.left; }
     int boxWidth() const override { return box.width; }
@@ -271,6 +274,16 @@ std::string HeadlessForm::focused() const
     return {};
 }
 
+void HeadlessForm::announce(Text text)
+{
+    announced.emplace_back(text);
+}
+
+const std::vector<std::u16string>& announcements()
+{
+    return announced;
+}
+
 const std::vector<MessageBoxShown>& messageBoxesShown()
 {
     return boxes;
@@ -284,6 +297,7 @@ int beeps()
 void forgetWhatWasShown()
 {
     boxes.clear();
+    announced.clear();
     beepCount = 0;
 }
 

@@ -20,6 +20,7 @@ public:
 
     bool close() override;
     bool isVisible() const override { return visible; }
+    void announce(Text text) override;
 
     void click(std::string_view button, Index index);
     void chooseTab(std::string_view container, Index tab);
@@ -47,6 +48,7 @@ struct MessageBoxShown {
     std::u16string title;
 };
 const std::vector<MessageBoxShown>& messageBoxesShown();
+const std::vector<std::u16string>& announcements();
 int beeps();
 void forgetWhatWasShown();
 

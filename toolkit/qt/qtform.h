@@ -21,6 +21,7 @@ public:
 
     bool close() override;
     bool isVisible() const override;
+    void announce(Text text) override;
 
 protected:
     void showWindow() override;
@@ -31,6 +32,7 @@ private:
     void setTabOrder();
 
     std::vector<std::unique_ptr<QtControl>> controls;
+    QWidget* announcer = nullptr;
 };
 
 // The widget of a window made on this platform.

@@ -65,6 +65,12 @@ Colour QtLabel::defaultForeColour() const
     return {std::uint8_t(colour.red()), std::uint8_t(colour.green()), std::uint8_t(colour.blue())};
 }
 
+// QWidget's setter sends the screen reader the change as well.
+void QtLabel::exposeAccessibleName(Text name)
+{
+    QLabel::setAccessibleName(toQString(name));
+}
+
 int QtLabel::textWidth(Text text, double points) const
 {
     QFont sized = designFont;

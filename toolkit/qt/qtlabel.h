@@ -19,6 +19,7 @@ protected:
     void drawCaption(Text caption) override;
     void drawForeColour(Colour colour) override;
     Colour defaultForeColour() const override;
+    void exposeAccessibleName(Text name) override;
     int boxLeft() const override { return designBox.left(); }
     int boxWidth() const override { return designBox.width(); }
     double designPoints() const override { return designFont.pointSizeF(); }

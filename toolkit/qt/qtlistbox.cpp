@@ -5,6 +5,7 @@
 #include "text.h"
 
 #include <QAbstractListModel>
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -99,6 +100,17 @@ Row QtListBox::keyboardRow() const
 {
     // Qt parks the frame on row 0 when an untouched list takes the focus.
     return static_cast<Row>(currentIndex().row());
+}
+
+void QtListBox::selectedByKey(Row row)
+{
+    // The row may have been current already, so Qt tells a screen reader
+    // nothing: it reads a row when the focus moves to it.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(row);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void QtListBox::keyPressEvent(QKeyEvent* event)

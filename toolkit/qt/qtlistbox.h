@@ -22,6 +22,7 @@ protected:
     Row selectedRow() const override;
     void selectRow(Row row) override;
     Row keyboardRow() const override;
+    void selectedByKey(Row row) override;
 
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
