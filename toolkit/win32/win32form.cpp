@@ -1,5 +1,6 @@
 #include "win32form.h"
 
+#include "accessible.h"
 #include "fonts.h"
 #include "shape.h"
 #include "text.h"
@@ -192,6 +193,9 @@ void Win32Form::createControls()
             made.handle = Shape::create(window);
             break;
         }
+        if (control.kind != Kind::Shape)
+            accessible::attach(made.handle, control.kind, control.accessibleName,
+                               control.accessibleDescription);
         if (!control.enabled)
             EnableWindow(made.handle, FALSE);
         placed.push_back(made);

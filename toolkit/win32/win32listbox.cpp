@@ -53,6 +53,13 @@ Row Win32ListBox::ListIndex() const
 void Win32ListBox::setListIndex(Row row)
 {
     SendMessageW(list, LB_SETCURSEL, WPARAM(row), 0);
+    if (row == noRow || ListIndex() != row)
+        return;
+    // Windows' list tells screen readers of the selections its own keys make,
+    // not always of one made by message.
+    NotifyWinEvent(EVENT_OBJECT_SELECTION, list, OBJID_CLIENT, row + 1);
+    if (GetFocus() == list)
+        NotifyWinEvent(EVENT_OBJECT_FOCUS, list, OBJID_CLIENT, row + 1);
 }
 
 bool Win32ListBox::AddItem(Text text)
