@@ -111,7 +111,6 @@ struct Event {
     HWND window;
     LONG object;
     LONG child;
-    friend bool operator==(const Event&, const Event&) = default;
 };
 
 std::vector<Event> events;
@@ -119,6 +118,20 @@ std::vector<Event> events;
 void CALLBACK record(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
 {
     events.push_back({event, window, object, child});
+}
+
+// The events, as "focus List3(0) 3" (the child), for the failure to show.
+std::string told(const Win32Form& form)
+{
+    std::string all;
+    for (const Event& one : events) {
+        all += one.event == EVENT_OBJECT_FOCUS ? "focus " : "selection ";
+        all += form.nameOf(one.window) + " " + std::to_string(one.child);
+        if (one.object != OBJID_CLIENT)
+            all += " of object " + std::to_string(one.object);
+        all += "; ";
+    }
+    return all;
 }
 
 // Focus and selection events of this process, delivered as the driver handles messages.
@@ -166,9 +179,10 @@ TEST_CASE("each Tab and Shift+Tab is told as a focus event on the named control"
             driver->press(VK_TAB, shift);
             const std::string focused = driver->focused();
             CAPTURE(focused);
-            REQUIRE(!events.empty());
+            const std::string all = told(form);
+            CAPTURE(all);
+            REQUIRE(all.ends_with("focus " + focused + " 0; "));
             const Event& last = events.back();
-            CHECK(last == Event{EVENT_OBJECT_FOCUS, GetFocus(), OBJID_CLIENT, CHILDID_SELF});
             IAccessible* object = nullptr;
             VARIANT child{};
             REQUIRE(AccessibleObjectFromEvent(last.window, last.object, last.child, &object,
@@ -178,7 +192,6 @@ TEST_CASE("each Tab and Shift+Tab is told as a focus event on the named control"
             CHECK(read(object, child).name == want->name);
         }
     }
-    CHECK(form.isVisible());
 }
 
 TEST_CASE("the first move in a list with nothing selected is told as the row's selection and focus")
@@ -188,7 +201,6 @@ TEST_CASE("the first move in a list with nothing selected is told as the row's s
     const auto& form = dynamic_cast<const Win32Form&>(form1.form());
     const auto driver = Driver::create(form1.form());
     toolkit::ListBox& units = form1.form().listBox("List3", 0);
-    HWND list = form.control("List3", 0);
     const Listening listening;
     for (const toolkit::KeyCode key : {VK_DOWN, VK_UP, VK_HOME}) {
         CAPTURE(key);
@@ -198,7 +210,6 @@ TEST_CASE("the first move in a list with nothing selected is told as the row's s
         events.clear();
         driver->press(key);
         REQUIRE(units.ListIndex() == 2);
-        CHECK(events == std::vector<Event>{{EVENT_OBJECT_SELECTION, list, OBJID_CLIENT, 3},
-                                           {EVENT_OBJECT_FOCUS, list, OBJID_CLIENT, 3}});
+        CHECK(told(form) == "selection List3(0) 3; focus List3(0) 3; ");
     }
 }
