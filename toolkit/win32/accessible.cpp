@@ -247,18 +247,23 @@ Texts* textsOf(HWND control)
     return texts ? texts->get() : nullptr;
 }
 
-} // namespace
-
-void attach(HWND control, Kind kind, Text name, Text description)
+void attach(HWND control, LONG role, Text name, Text description)
 {
     auto* texts = new std::shared_ptr<Texts>(
-        std::make_shared<Texts>(Texts{wide(name), wide(description), roleOf(kind)}));
+        std::make_shared<Texts>(Texts{wide(name), wide(description), role}));
     if (!SetWindowSubclass(control, answerRequests, subclassId,
                            reinterpret_cast<DWORD_PTR>(texts))) {
         delete texts;
         return;
     }
     SetPropW(control, property, texts);
+}
+
+} // namespace
+
+void attach(HWND control, Kind kind, Text name, Text description)
+{
+    attach(control, roleOf(kind), name, description);
 }
 
 void setName(HWND control, Text name)
@@ -269,11 +274,28 @@ void setName(HWND control, Text name)
     }
 }
 
-void setDescription(HWND control, Text description)
+HWND createAlert(HWND parent)
 {
-    if (Texts* texts = textsOf(control)) {
-        texts->description = wide(description);
-        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+    // A class of its own: Windows' object for it, a bare client area, takes the alert's role.
+    static const ATOM kind = [] {
+        WNDCLASSEXW alerts{};
+        alerts.cbSize = sizeof alerts;
+        alerts.lpfnWndProc = DefWindowProcW;
+        alerts.hInstance = GetModuleHandleW(nullptr);
+        alerts.lpszClassName = L"ZorvanAlert";
+        return RegisterClassExW(&alerts);
+    }();
+    HWND window = CreateWindowExW(0, MAKEINTATOM(kind), L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
+                                  parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    attach(window, ROLE_SYSTEM_ALERT, {}, {});
+    return window;
+}
+
+void alert(HWND window, Text text)
+{
+    if (Texts* texts = textsOf(window)) {
+        texts->name = wide(text);
+        NotifyWinEvent(EVENT_SYSTEM_ALERT, window, OBJID_CLIENT, CHILDID_SELF);
     }
 }
 

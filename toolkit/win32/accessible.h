@@ -16,9 +16,13 @@ namespace accessible {
 // text leaves that property to Windows.
 void attach(HWND control, Kind kind, Text name, Text description);
 
-// Change a text and tell screen readers it changed.
+// Changes the name and tells screen readers it changed.
 void setName(HWND control, Text name);
-void setDescription(HWND control, Text description);
+
+// A window of no size that screen readers know as an alert: each text given
+// it they read out at once, wherever the focus is.
+HWND createAlert(HWND parent);
+void alert(HWND window, Text text);
 
 } // namespace accessible
 

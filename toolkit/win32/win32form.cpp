@@ -1,7 +1,6 @@
 #include "win32form.h"
 
 #include "accessible.h"
-#include "accessibletext.h"
 #include "fonts.h"
 #include "shape.h"
 #include "text.h"
@@ -87,6 +86,7 @@ Win32Form::Win32Form(const FormDesign& design)
     }
     const UINT windowDpi = GetDpiForWindow(window);
     createControls();
+    announcements = accessible::createAlert(window);
     layOut(windowDpi ? int(windowDpi) : 96, nullptr);
 }
 
@@ -303,11 +303,9 @@ bool Win32Form::isVisible() const
 
 void Win32Form::announce(Text text)
 {
-    // MSAA has no announcement of its own; screen readers read a change of the
-    // focused control's description, and the focus is where the user is.
-    HWND focused = GetFocus();
-    if (focused && IsChild(window, focused))
-        setAccessibleText(focused, PROPID_ACC_DESCRIPTION, text, EVENT_OBJECT_DESCRIPTIONCHANGE);
+    // MSAA has no announcement of its own: an alert is read out wherever the
+    // focus is, without moving it or renaming the control that has it.
+    accessible::alert(announcements, text);
 }
 
 HWND Win32Form::control(std::string_view name, Index index) const

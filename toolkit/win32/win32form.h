@@ -67,6 +67,7 @@ private:
     std::map<std::string, std::unique_ptr<Win32TabContainer>, std::less<>> tabContainers;
     std::map<const FontDesign*, HFONT> fonts;
     HWND lastFocus = nullptr;
+    HWND announcements = nullptr; // read out by screen readers, never shown
     bool shown = false;
 };
 

@@ -1,6 +1,6 @@
 #include "win32label.h"
 
-#include "accessibletext.h"
+#include "accessible.h"
 #include "captionfit.h"
 #include "fonts.h"
 #include "text.h"
@@ -80,7 +80,7 @@ void Win32Label::setForeColour(Colour colour)
 
 void Win32Label::setAccessibleName(Text name)
 {
-    setAccessibleText(label, PROPID_ACC_NAME, name, EVENT_OBJECT_NAMECHANGE);
+    accessible::setName(label, name);
 }
 
 void Win32Label::keepCaptionsWhole(const Label& other)
