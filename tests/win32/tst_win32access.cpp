@@ -7,8 +7,9 @@
 #include <oleacc.h>
 
 #include <algorithm>
-#include <iterator>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 using toolkit::win32::Win32Form;
@@ -50,13 +51,11 @@ const std::vector<Expected> expected = {
     {"totalcv(1)", ROLE_SYSTEM_STATICTEXT, u"Force B total CV, 0"},
 };
 
-const Expected* expectedFor(const std::string& control)
+const Expected& expectedFor(const std::string& control)
 {
-    for (const Expected& one : expected) {
-        if (one.control == control)
-            return &one;
-    }
-    return nullptr;
+    const auto found = std::ranges::find(expected, control, &Expected::control);
+    REQUIRE(found != expected.end());
+    return *found;
 }
 
 // "List1(0)" as a name and an index.
@@ -69,26 +68,19 @@ HWND handleOf(const Win32Form& form, const std::string& control)
                         toolkit::Index(std::stoi(control.substr(open + 1))));
 }
 
-std::u16string taken(BSTR text)
-{
-    std::u16string copy;
-    if (text)
-        copy.assign(reinterpret_cast<const char16_t*>(text), SysStringLen(text));
-    SysFreeString(text);
-    return copy;
-}
-
 struct Read {
     LONG role = 0;
     std::u16string name;
 };
 
+// An object's role and name, as a screen reader reads them; the object is let go.
 Read read(IAccessible* object, VARIANT child)
 {
     Read read;
-    BSTR text = nullptr;
-    if (object->get_accName(child, &text) == S_OK)
-        read.name = taken(text);
+    BSTR name = nullptr;
+    if (object->get_accName(child, &name) == S_OK)
+        read.name.assign(reinterpret_cast<const char16_t*>(name), SysStringLen(name));
+    SysFreeString(name);
     VARIANT role{};
     if (SUCCEEDED(object->get_accRole(child, &role)) && role.vt == VT_I4)
         read.role = role.lVal;
@@ -96,7 +88,6 @@ Read read(IAccessible* object, VARIANT child)
     return read;
 }
 
-// What oleacc gives a screen reader asking the window itself.
 Read read(HWND window)
 {
     IAccessible* object = nullptr;
@@ -119,24 +110,25 @@ void CALLBACK record(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG 
     events.push_back({event, window, object, child});
 }
 
+// What the screen reader finds when it asks about an event.
+Read read(const Event& event)
+{
+    IAccessible* object = nullptr;
+    VARIANT child{};
+    REQUIRE(AccessibleObjectFromEvent(event.window, event.object, event.child, &object, &child) ==
+            S_OK);
+    return read(object, child);
+}
+
 // The events, as "focus List3(0) 3" (the child), for the failure to show.
 std::string told(const Win32Form& form)
 {
     std::string all;
     for (const Event& one : events) {
-        switch (one.event) {
-        case EVENT_OBJECT_FOCUS:
-            all += "focus ";
-            break;
-        case EVENT_OBJECT_SELECTION:
-            all += "selection ";
-            break;
-        case EVENT_OBJECT_NAMECHANGE:
-            all += "name ";
-            break;
-        default:
-            all += "event " + std::to_string(one.event) + " ";
-        }
+        all += one.event == EVENT_OBJECT_FOCUS        ? "focus "
+               : one.event == EVENT_OBJECT_SELECTION  ? "selection "
+               : one.event == EVENT_OBJECT_NAMECHANGE ? "name "
+                                                      : std::to_string(one.event) + " ";
         all += form.nameOf(one.window) + " " + std::to_string(one.child);
         if (one.object != OBJID_CLIENT)
             all += " of object " + std::to_string(one.object);
@@ -145,30 +137,38 @@ std::string told(const Win32Form& form)
     return all;
 }
 
-// Events of this process, delivered as the driver handles messages.
-struct Listening {
-    explicit Listening(DWORD first = EVENT_OBJECT_FOCUS, DWORD last = EVENT_OBJECT_SELECTION)
-        : hook(SetWinEventHook(first, last, nullptr, record, GetCurrentProcessId(), 0,
-                               WINEVENT_OUTOFCONTEXT))
+// The window shown; once listening, the events of this process from first
+// to last, delivered as the driver handles messages.
+struct Shown {
+    Shown()
     {
+        form1.show();
+        driver = Driver::create(form1.form());
+    }
+    ~Shown() { UnhookWinEvent(hook); }
+    void listen(DWORD first = EVENT_OBJECT_FOCUS, DWORD last = EVENT_OBJECT_SELECTION)
+    {
+        hook = SetWinEventHook(first, last, nullptr, record, GetCurrentProcessId(), 0,
+                               WINEVENT_OUTOFCONTEXT);
         REQUIRE(hook);
         events.clear();
     }
-    ~Listening() { UnhookWinEvent(hook); }
-    HWINEVENTHOOK hook;
+
+    Form1 form1;
+    const Win32Form& form = dynamic_cast<const Win32Form&>(form1.form());
+    std::unique_ptr<Driver> driver;
+    HWINEVENTHOOK hook = nullptr;
 };
 
 } // namespace
 
 TEST_CASE("every control's role and name as oleacc reads them")
 {
-    Form1 form1;
-    form1.show();
-    const auto& form = dynamic_cast<const Win32Form&>(form1.form());
-    CHECK(read(form.handle()).name == u"Zorvan Calculator 0.1a by Kalmerid");
+    const Shown shown;
+    CHECK(read(shown.form.handle()).name == u"Zorvan Calculator 0.1a by Kalmerid");
     for (const Expected& want : expected) {
         CAPTURE(want.control);
-        HWND control = handleOf(form, want.control);
+        HWND control = handleOf(shown.form, want.control);
         REQUIRE(control);
         const Read got = read(control);
         CHECK(got.role == want.role);
@@ -178,85 +178,64 @@ TEST_CASE("every control's role and name as oleacc reads them")
 
 TEST_CASE("each Tab and Shift+Tab is told as a focus event on the named control")
 {
-    Form1 form1;
-    form1.show();
-    const auto& form = dynamic_cast<const Win32Form&>(form1.form());
-    const auto driver = Driver::create(form1.form());
-    const Listening listening;
+    Shown shown;
+    shown.listen();
     for (const toolkit::ShiftState shift : {0, int(toolkit::shiftMask)}) {
         for (int press = 0; press < 10; ++press) {
             events.clear();
-            driver->press(VK_TAB, shift);
-            const std::string focused = driver->focused();
-            CAPTURE(focused);
-            const std::string all = told(form);
+            shown.driver->press(VK_TAB, shift);
+            const std::string focused = shown.driver->focused();
+            const std::string all = told(shown.form);
             CAPTURE(all);
             REQUIRE(all.ends_with("focus " + focused + " 0; "));
-            const Event& last = events.back();
-            IAccessible* object = nullptr;
-            VARIANT child{};
-            REQUIRE(AccessibleObjectFromEvent(last.window, last.object, last.child, &object,
-                                              &child) == S_OK);
-            const Expected* want = expectedFor(focused);
-            REQUIRE(want);
-            CHECK(read(object, child).name == want->name);
+            CHECK(read(events.back()).name == expectedFor(focused).name);
         }
     }
 }
 
 TEST_CASE("the first move in a list with nothing selected is told as the row's selection and focus")
 {
-    Form1 form1;
-    form1.show();
-    const auto& form = dynamic_cast<const Win32Form&>(form1.form());
-    const auto driver = Driver::create(form1.form());
-    toolkit::ListBox& units = form1.form().listBox("List3", 0);
-    const Listening listening;
+    Shown shown;
+    toolkit::ListBox& units = shown.form1.form().listBox("List3", 0);
+    shown.listen();
     for (const toolkit::KeyCode key : {VK_DOWN, VK_UP, VK_HOME}) {
         CAPTURE(key);
         // The keyboard frame left on the third row, with nothing selected.
-        driver->clickRow("List3", 0, 2);
+        shown.driver->clickRow("List3", 0, 2);
         units.setListIndex(toolkit::noRow);
         events.clear();
-        driver->press(key);
+        shown.driver->press(key);
         REQUIRE(units.ListIndex() == 2);
-        CHECK(told(form) == "selection List3(0) 3; focus List3(0) 3; ");
+        CHECK(told(shown.form) == "selection List3(0) 3; focus List3(0) 3; ");
     }
 }
 
 TEST_CASE("Add renames the totals and headings it changes, and announces its result as an alert")
 {
-    Form1 form1;
-    form1.show();
-    const auto& form = dynamic_cast<const Win32Form&>(form1.form());
-    const auto driver = Driver::create(form1.form());
-    driver->clickRow("List3", 0, 2); // Footman: 135 gold, CV 4355
-    const Listening listening(EVENT_SYSTEM_ALERT, EVENT_OBJECT_NAMECHANGE);
-    driver->click("Command2", 0);
+    Shown shown;
+    shown.driver->clickRow("List3", 0, 2); // Footman: 135 gold, CV 4355
+    shown.listen(EVENT_SYSTEM_ALERT, EVENT_OBJECT_NAMECHANGE);
+    shown.driver->click("Command2", 0);
 
-    const std::string all = told(form);
+    const std::string all = told(shown.form);
     CAPTURE(all);
-    const std::vector<Expected> renamed = {
-        {"totalgold(0)", ROLE_SYSTEM_STATICTEXT, u"Force A total gold, 135"},
-        {"totalcv(0)", ROLE_SYSTEM_STATICTEXT, u"Force A total CV, 4355"},
-        {"forcea", ROLE_SYSTEM_STATICTEXT, u"Force A, larger CV total"},
-        {"forceb", ROLE_SYSTEM_STATICTEXT, u"Force B, smaller CV total"},
+    const std::pair<std::string, std::u16string> renamed[] = {
+        {"totalgold(0)", u"Force A total gold, 135"},
+        {"totalcv(0)", u"Force A total CV, 4355"},
+        {"forcea", u"Force A, larger CV total"},
+        {"forceb", u"Force B, smaller CV total"},
     };
-    for (const Expected& want : renamed) {
-        CAPTURE(want.control);
-        CHECK(read(handleOf(form, want.control)).name == want.name);
-        CHECK(all.find("name " + want.control + " 0; ") != std::string::npos);
+    for (const auto& [control, name] : renamed) {
+        CAPTURE(control);
+        CHECK(read(handleOf(shown.form, control)).name == name);
+        CHECK(all.find("name " + control + " 0; ") != std::string::npos);
     }
 
-    std::vector<Event> alerts;
-    std::ranges::copy_if(events, std::back_inserter(alerts),
-                         [](const Event& one) { return one.event == EVENT_SYSTEM_ALERT; });
-    REQUIRE(alerts.size() == 1);
-    IAccessible* object = nullptr;
-    VARIANT child{};
-    REQUIRE(AccessibleObjectFromEvent(alerts[0].window, alerts[0].object, alerts[0].child, &object,
-                                      &child) == S_OK);
-    const Read alert = read(object, child);
+    const auto isAlert = [](const Event& one) {
+        return one.event == EVENT_SYSTEM_ALERT;
+    };
+    REQUIRE(std::ranges::count_if(events, isAlert) == 1);
+    const Read alert = read(*std::ranges::find_if(events, isAlert));
     CHECK(alert.role == ROLE_SYSTEM_ALERT);
     CHECK(alert.name == u"Footman added to Force A. Force A total CV, 4355.");
 }
