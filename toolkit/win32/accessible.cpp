@@ -268,10 +268,12 @@ void attach(HWND control, Kind kind, Text name, Text description)
 
 void setName(HWND control, Text name)
 {
-    if (Texts* texts = textsOf(control)) {
-        texts->name = wide(name);
-        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
-    }
+    Texts* texts = textsOf(control);
+    // The program names its totals again after every key in a force list.
+    if (!texts || texts->name == wide(name))
+        return;
+    texts->name = wide(name);
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 HWND createAlert(HWND parent)
