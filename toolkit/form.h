@@ -50,6 +50,10 @@ public:
     // Asks the window to close, as its close button does; returns whether it did.
     virtual bool close() = 0;
     virtual bool isVisible() const = 0;
+    // Has the user's screen reader say a text now, wherever the keyboard focus
+    // is in the window, as the result of what the user just did. The screen
+    // does not change.
+    virtual void announce(Text text) = 0;
 
 protected:
     Form() = default;

@@ -21,6 +21,10 @@ public:
     // up to a space short of that text, and if it still does not fit is drawn
     // in a smaller size of the same face on the same baseline.
     virtual void keepCaptionsWhole(const Label& beside) = 0;
+
+    // What a screen reader reads as the label, in place of its caption; each
+    // change is sent to the screen reader. The screen does not show it.
+    virtual void setAccessibleName(Text name) = 0;
 };
 
 } // namespace toolkit

@@ -90,8 +90,9 @@ constexpr ControlDesign caption(std::string_view name, Text text, int left, int 
             .font = &captionFont};
 }
 
+// A screen reader reads a total by this name, followed by its value.
 constexpr ControlDesign total(std::string_view name, Index force, int top, int tabIndex,
-                              Text description)
+                              Text accessibleName)
 {
     return {.name = name,
             .index = force,
@@ -105,7 +106,7 @@ constexpr ControlDesign total(std::string_view name, Index force, int top, int t
             .tabIndex = tabIndex,
             .font = &totalFont,
             .align = Align::Right,
-            .accessibleDescription = description};
+            .accessibleName = accessibleName};
 }
 
 constexpr ControlDesign heading(std::string_view name, Text text, int left, int tabIndex)
@@ -181,7 +182,8 @@ inline constexpr std::array<ControlDesign, 42> form1Controls{{
      .top = 0,
      .width = 5535,
      .height = 7095,
-     .tabIndex = 0},
+     .tabIndex = 0,
+     .accessibleName = u"Forces"},
 
     unitList(0, 2895, 9, u"Human units"),
     unitList(1, 2820, 16, u"Orc units"),

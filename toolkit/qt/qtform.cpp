@@ -8,6 +8,7 @@
 #include "shape.h"
 #include "text.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
@@ -60,6 +61,40 @@ Qt::Alignment alignmentOf(Align align)
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
+// Announcements: screen readers read an object of the notification role
+// whenever it shows. It has no size and draws nothing.
+class Announcer : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Announcer(QWidget* parent)
+        : QWidget(parent)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(0, 0, 0, 0);
+        hide();
+    }
+};
+
+// Qt gives a window made from a plain QWidget the role of a filler, with no
+// title to read, and a plain QFrame that of a window frame: screen readers
+// take it for a second window, inactive, and drop the focus moves inside it.
+// Here a plain frame only ever groups controls.
+QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    if (className == QLatin1String(QtForm::staticMetaObject.className()))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (className == QLatin1String("QFrame"))
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
+    if (className == QLatin1String(Announcer::staticMetaObject.className()))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+    return nullptr;
+}
+
 } // namespace
 
 QtForm::QtForm(const FormDesign& design)
@@ -67,6 +102,8 @@ QtForm::QtForm(const FormDesign& design)
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint)
 {
+    static const bool accessibleRoles = (QAccessible::installFactory(accessibleFor), true);
+    Q_UNUSED(accessibleRoles);
     setObjectName(toQString(design.name));
     setWindowTitle(toQString(design.caption));
     setFixedSize(design.clientWidth / twipsPerPixel, design.clientHeight / twipsPerPixel);
@@ -74,6 +111,7 @@ QtForm::QtForm(const FormDesign& design)
         setFont(fontFor(*design.font, logicalDpiY()));
     createControls(design);
     setTabOrder(design);
+    announcer = new Announcer(this);
 
     // The session's save requests are left alone: Qt raises commitDataRequest
     // for checkpoints as well as for a logout, and a logout can still be
@@ -239,6 +277,14 @@ void QtForm::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
+void QtForm::announce(Text text)
+{
+    // Shown again with its new name: every announcement is read, a repeated one too.
+    announcer->hide();
+    announcer->setAccessibleName(toQString(text));
+    announcer->show();
+}
+
 QWidget* widgetOf(const Form& form)
 {
     return const_cast<QtForm*>(&dynamic_cast<const QtForm&>(form));
@@ -252,3 +298,5 @@ QWidget* controlOf(const Form& form, std::string_view name, Index index)
 } // namespace qt
 
 } // namespace toolkit
+
+#include "qtform.moc"

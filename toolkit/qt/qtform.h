@@ -15,12 +15,15 @@ public:
 
     bool close() override;
     bool isVisible() const override;
+    void announce(Text text) override;
 
 protected:
     void showWindow() override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QWidget* announcer;
+
     void createControls(const FormDesign& design);
     void setTabOrder(const FormDesign& design);
 };

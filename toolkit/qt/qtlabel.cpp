@@ -50,6 +50,12 @@ void QtLabel::keepCaptionsWhole(const Label& beside)
     fitCaption();
 }
 
+// QWidget's setter sends the screen reader the change as well.
+void QtLabel::setAccessibleName(Text name)
+{
+    QLabel::setAccessibleName(toQString(name));
+}
+
 void QtLabel::fitCaption()
 {
     QFont fitted = designFont;

@@ -18,6 +18,7 @@ public:
     Colour foreColour() const override;
     void setForeColour(Colour colour) override;
     void keepCaptionsWhole(const Label& beside) override;
+    void setAccessibleName(Text name) override;
 
 private:
     void fitCaption();

@@ -5,6 +5,7 @@
 #include "text.h"
 
 #include <QAbstractListModel>
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -127,7 +128,15 @@ void QtListBox::keyPressEvent(QKeyEvent* event)
     const bool firstMove = key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_Home;
     if (firstMove && ListCount() > 0 && ListIndex() == noRow) {
         const int framed = currentIndex().row();
-        setListIndex(framed >= 0 && framed < ListCount() ? Row(framed) : 0);
+        const Row row = framed >= 0 && framed < ListCount() ? Row(framed) : 0;
+        setListIndex(row);
+        // The row may have been current already, so Qt tells a screen reader
+        // nothing: it reads a row when the focus moves to it.
+        if (QAccessible::isActive()) {
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(row);
+            QAccessible::updateAccessibility(&focus);
+        }
         event->accept();
         return;
     }

@@ -1,5 +1,6 @@
 #include "win32form.h"
 
+#include "accessibletext.h"
 #include "fonts.h"
 #include "shape.h"
 #include "text.h"
@@ -294,6 +295,15 @@ bool Win32Form::close()
 bool Win32Form::isVisible() const
 {
     return window && IsWindowVisible(window);
+}
+
+void Win32Form::announce(Text text)
+{
+    // MSAA has no announcement of its own; screen readers read a change of the
+    // focused control's description, and the focus is where the user is.
+    HWND focused = GetFocus();
+    if (focused && IsChild(window, focused))
+        setAccessibleText(focused, PROPID_ACC_DESCRIPTION, text, EVENT_OBJECT_DESCRIPTIONCHANGE);
 }
 
 HWND Win32Form::control(std::string_view name, Index index) const

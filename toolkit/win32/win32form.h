@@ -23,6 +23,7 @@ public:
 
     bool close() override;
     bool isVisible() const override;
+    void announce(Text text) override;
 
     HWND handle() const { return window; }
     // The control of that name and index, e.g. "List1(0)" is control("List1", 0).

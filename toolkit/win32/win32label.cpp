@@ -1,5 +1,6 @@
 #include "win32label.h"
 
+#include "accessibletext.h"
 #include "captionfit.h"
 #include "fonts.h"
 #include "text.h"
@@ -75,6 +76,11 @@ void Win32Label::setForeColour(Colour colour)
 {
     fore = colour;
     InvalidateRect(label, nullptr, TRUE);
+}
+
+void Win32Label::setAccessibleName(Text name)
+{
+    setAccessibleText(label, PROPID_ACC_NAME, name, EVENT_OBJECT_NAMECHANGE);
 }
 
 void Win32Label::keepCaptionsWhole(const Label& other)

@@ -24,6 +24,7 @@ public:
     Colour foreColour() const override;
     void setForeColour(Colour colour) override;
     void keepCaptionsWhole(const Label& beside) override;
+    void setAccessibleName(Text name) override;
 
     // Places the label in its box, in the window's pixels at dpi, drawn in font.
     void place(RECT box, int dpi, HFONT font);
