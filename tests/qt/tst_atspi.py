@@ -6,7 +6,7 @@ server, a window manager and the program, reads the window's objects from the
 accessibility bus, then types a keyboard-only session and checks the events
 each key sends. Usage: tst_atspi.py PROGRAM"""
 import os
-import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -228,6 +228,7 @@ def main():
             if process.poll() is None:
                 process.terminate()
                 process.wait()
+        shutil.rmtree(work, ignore_errors=True)
 
     for failure in failures:
         print("FAIL:", failure)
