@@ -5,11 +5,24 @@
 
 #include <charconv>
 #include <limits>
+#include <string>
 
 namespace {
 constexpr toolkit::Colour green{0, 255, 0};
 constexpr toolkit::Colour red{255, 0, 0};
 constexpr toolkit::Colour blue{0, 0, 255};
+
+// What the colours say, in words, for those who do not see them.
+constexpr toolkit::Text larger = u"larger CV total";
+constexpr toolkit::Text smaller = u"smaller CV total";
+constexpr toolkit::Text equal = u"CV totals equal";
+
+// A screen reader reads the heading as "Force A, larger CV total".
+void compare(toolkit::Label& heading, toolkit::Colour colour, toolkit::Text comparison)
+{
+    heading.setForeColour(colour);
+    heading.setAccessibleName(heading.caption() + u", " + std::u16string(comparison));
+}
 } // namespace
 
 void recalcforce(Module1& module, const ForceControls& controls, toolkit::Index force)
@@ -60,13 +73,13 @@ void colourforces(const Module1& module, const ForceControls& controls)
     const Total a = module.forcecv[0];
     const Total b = module.forcecv[1];
     if (a == b) {
-        controls.forceb->setForeColour(blue);
-        controls.forcea->setForeColour(blue);
+        compare(*controls.forceb, blue, equal);
+        compare(*controls.forcea, blue, equal);
     } else if (a > b) {
-        controls.forcea->setForeColour(green);
-        controls.forceb->setForeColour(red);
+        compare(*controls.forcea, green, larger);
+        compare(*controls.forceb, red, smaller);
     } else {
-        controls.forceb->setForeColour(green);
-        controls.forcea->setForeColour(red);
+        compare(*controls.forceb, green, larger);
+        compare(*controls.forcea, red, smaller);
     }
 }

@@ -26,5 +26,6 @@ struct ForceControls {
 void recalcforce(Module1& module, const ForceControls& controls, toolkit::Index force);
 // Writes one force's totals into its four total labels.
 void showforce(const Module1& module, const ForceControls& controls, toolkit::Index force);
-// Colours both headings: the larger CV total green and the other red, both blue when equal.
+// Colours both headings: the larger CV total green and the other red, both blue
+// when equal; each heading's accessible name says the same in words.
 void colourforces(const Module1& module, const ForceControls& controls);

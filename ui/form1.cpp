@@ -8,7 +8,28 @@
 #include "sound.h"
 #include "tabcontainer.h"
 
+#include <string>
+
 using toolkit::Index;
+
+namespace {
+// The name the design gives a control for screen readers.
+toolkit::Text accessibleNameOf(toolkit::Name<toolkit::Kind::Label> name, Index index)
+{
+    for (const toolkit::ControlDesign& control : design::form1Controls) {
+        if (control.name == name.text && control.index == index)
+            return control.accessibleName;
+    }
+    return {};
+}
+
+// A total as a screen reader reads it: its name, then the value shown.
+std::u16string spokenTotal(toolkit::Name<toolkit::Kind::Label> name, Index force,
+                           const toolkit::Label& total)
+{
+    return std::u16string(accessibleNameOf(name, force)) + u", " + total.caption();
+}
+} // namespace
 
 Form1::Form1()
     : window(toolkit::Form::create(design::form1))
@@ -42,6 +63,7 @@ Form1::Form1()
                                                     forces.totalgold[force], forces.totalcv[force]};
         for (std::size_t stat = 0; stat < totals.size(); ++stat)
             totals[stat]->keepCaptionsWhole(form.label(captions[stat][force]));
+        nameTotals(force);
     }
 
     form.onLoad([this] { Form_Load(); });
@@ -71,23 +93,38 @@ void Form1::Command2_Click(Index index)
     const Index race = SSTab1->Tab();
     const toolkit::ListBox& units = *List3[race];
     // With nothing selected this appends the empty text, which adds nothing.
-    if (!List1[index]->AddItem(units.List(units.ListIndex())))
+    const std::u16string unit(units.List(units.ListIndex()));
+    const bool added = List1[index]->AddItem(unit);
+    if (!added)
         toolkit::Sound::Beep(); // the list is full
     updateForce(index);
+    if (!added)
+        window->announce(forceName(index) + u" is full: nothing added.");
+    else
+        window->announce((unit.empty() ? u"A blank entry" : unit) + u" added to " +
+                         forceName(index) + u". " + spokenCv(index) + u".");
 }
 
 void Form1::Command3_Click(Index index)
 {
     List1[index]->Clear();
     updateForce(index);
+    window->announce(forceName(index) + u" cleared. " + spokenCv(index) + u".");
 }
 
 void Form1::List1_KeyDown(Index index, toolkit::KeyCode keyCode, toolkit::ShiftState)
 {
     toolkit::ListBox& list = *List1[index];
-    if (keyCode == toolkit::keys::Delete && list.ListIndex() != toolkit::noRow)
+    std::u16string removed;
+    const bool removing = keyCode == toolkit::keys::Delete && list.ListIndex() != toolkit::noRow;
+    if (removing) {
+        removed = list.List(list.ListIndex());
         list.RemoveItem(list.ListIndex());
+    }
     updateForce(index);
+    if (removing)
+        window->announce((removed.empty() ? u"A blank entry" : removed) + u" removed from " +
+                         forceName(index) + u". " + spokenCv(index) + u".");
 }
 
 void Form1::updateForce(Index index)
@@ -95,6 +132,28 @@ void Form1::updateForce(Index index)
     recalcforce(*module1, forces, index);
     showforce(*module1, forces, index);
     colourforces(*module1, forces);
+    nameTotals(index);
+}
+
+void Form1::nameTotals(Index force)
+{
+    forces.totalfood[force]->setAccessibleName(
+        spokenTotal(design::totalfood, force, *forces.totalfood[force]));
+    forces.totallumber[force]->setAccessibleName(
+        spokenTotal(design::totallumber, force, *forces.totallumber[force]));
+    forces.totalgold[force]->setAccessibleName(
+        spokenTotal(design::totalgold, force, *forces.totalgold[force]));
+    forces.totalcv[force]->setAccessibleName(spokenCv(force));
+}
+
+std::u16string Form1::forceName(Index force) const
+{
+    return (force == 0 ? forces.forcea : forces.forceb)->caption();
+}
+
+std::u16string Form1::spokenCv(Index force) const
+{
+    return spokenTotal(design::totalcv, force, *forces.totalcv[force]);
 }
 
 std::u16string_view Form1::farewellText()

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace toolkit {
@@ -38,6 +39,12 @@ private:
     void List1_KeyDown(toolkit::Index index, toolkit::KeyCode keyCode, toolkit::ShiftState shift);
     // Brings one force's totals and both headings up to date after its list was touched.
     void updateForce(toolkit::Index index);
+    // Names each of a force's totals for screen readers with its value: "Force A total gold, 135".
+    void nameTotals(toolkit::Index force);
+    // "Force A", as its heading shows it.
+    std::u16string forceName(toolkit::Index force) const;
+    // The force's CV total as a screen reader reads it.
+    std::u16string spokenCv(toolkit::Index force) const;
 
     std::unique_ptr<toolkit::Form> window;
     toolkit::TabContainer* SSTab1 = nullptr;

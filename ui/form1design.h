@@ -119,8 +119,9 @@ constexpr ControlDesign caption(Name<Label> name, Text text, int left, int top, 
             .font = &captionFont};
 }
 
+// A screen reader reads a total by this name, followed by its value.
 constexpr ControlDesign total(Name<Label> name, Index force, int top, int tabIndex,
-                              Text description)
+                              Text accessibleName)
 {
     return {.name = name.text,
             .index = force,
@@ -134,7 +135,7 @@ constexpr ControlDesign total(Name<Label> name, Index force, int top, int tabInd
             .tabIndex = tabIndex,
             .font = &totalFont,
             .align = Align::Right,
-            .accessibleDescription = description};
+            .accessibleName = accessibleName};
 }
 
 constexpr ControlDesign heading(Name<Label> name, Text text, int left, int tabIndex)
@@ -210,7 +211,8 @@ inline constexpr std::array<ControlDesign, 42> form1Controls{{
      .top = 0,
      .width = 5535,
      .height = 7095,
-     .tabIndex = 0},
+     .tabIndex = 0,
+     .accessibleName = u"Forces"},
 
     unitList(0, 2895, 9, u"Human units"),
     unitList(1, 2820, 16, u"Orc units"),

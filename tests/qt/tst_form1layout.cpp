@@ -129,7 +129,6 @@ private slots:
     void focusShown_data();
     void focusShown();
     void initialState();
-    void accessibility();
     void fontStandIns_data();
     void fontStandIns();
     void totalsShownWhole_data();
@@ -516,23 +515,6 @@ void TestForm1Layout::initialState()
     QVERIFY(!details->isEnabled());
     QTest::mouseClick(details, Qt::LeftButton);
     QVERIFY(!details->hasFocus());
-}
-
-void TestForm1Layout::accessibility()
-{
-    QCOMPARE(control(QStringLiteral("List1(0)"))->accessibleName(),
-             QStringLiteral("Force A entries"));
-    QCOMPARE(control(QStringLiteral("List1(1)"))->accessibleName(),
-             QStringLiteral("Force B entries"));
-    QCOMPARE(control(QStringLiteral("List3(3)"))->accessibleName(),
-             QStringLiteral("Night elf units"));
-    QCOMPARE(control(QStringLiteral("Command3(1)"))->accessibleName(),
-             QStringLiteral("Clear Force B"));
-    auto* gold = control<QLabel>(QStringLiteral("totalgold(1)"));
-    QVERIFY(gold->accessibleName().isEmpty()); // so a screen reader speaks the value
-    QCOMPARE(gold->accessibleDescription(), QStringLiteral("Force B total gold"));
-    QCOMPARE(control(QStringLiteral("totalcv(0)"))->accessibleDescription(),
-             QStringLiteral("Force A total CV"));
 }
 
 void TestForm1Layout::fontStandIns_data()

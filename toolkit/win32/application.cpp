@@ -4,14 +4,19 @@
 #include "win32form.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 namespace toolkit {
 
-struct Application::Native {};
+struct Application::Native {
+    bool com = false;
+};
 
 Application::Application(const char*, const Identity&)
     : native(std::make_unique<Native>())
 {
+    // Screen readers reach the controls' accessible objects through COM.
+    native->com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     // The name, version and icon come from the program file's resources.
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
@@ -21,7 +26,11 @@ Application::Application(const char*, const Identity&)
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
 }
 
-Application::~Application() = default;
+Application::~Application()
+{
+    if (native->com)
+        CoUninitialize();
+}
 
 int Application::exec()
 {

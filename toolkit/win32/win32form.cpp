@@ -1,5 +1,6 @@
 #include "win32form.h"
 
+#include "accessible.h"
 #include "fonts.h"
 #include "shape.h"
 #include "text.h"
@@ -86,6 +87,7 @@ Win32Form::Win32Form(const FormDesign& design)
     const UINT windowDpi = GetDpiForWindow(window);
     createControls();
     controlsMade();
+    announcements = accessible::createAlert(window);
     layOut(windowDpi ? int(windowDpi) : 96, nullptr);
 }
 
@@ -178,6 +180,9 @@ void Win32Form::createControls()
             made.handle = Shape::create(window);
             break;
         }
+        if (control.kind != Kind::Shape)
+            accessible::attach(made.handle, control.kind, control.accessibleName,
+                               control.accessibleDescription);
         if (!control.enabled)
             EnableWindow(made.handle, FALSE);
         // Shown unless on a tab page; the tab container shows its page in front.
@@ -280,6 +285,13 @@ bool Win32Form::close()
 bool Win32Form::isVisible() const
 {
     return window && IsWindowVisible(window);
+}
+
+void Win32Form::announce(Text text)
+{
+    // MSAA has no announcement of its own: an alert is read out wherever the
+    // focus is, without moving it or renaming the control that has it.
+    accessible::alert(announcements, text);
 }
 
 HWND Win32Form::control(std::string_view name, Index index) const

@@ -24,6 +24,7 @@ public:
 
     bool close() override;
     bool isVisible() const override;
+    void announce(Text text) override;
 
     HWND handle() const { return window; }
     // The control of that name and index, e.g. "List1(0)" is control("List1", 0).
@@ -68,6 +69,7 @@ private:
     std::vector<std::unique_ptr<Win32Control>> controls;
     std::map<const FontDesign*, HFONT> fonts;
     HWND lastFocus = nullptr;
+    HWND announcements = nullptr; // read out by screen readers, never shown
 };
 
 } // namespace toolkit::win32

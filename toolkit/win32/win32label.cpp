@@ -1,5 +1,6 @@
 #include "win32label.h"
 
+#include "accessible.h"
 #include "captionfit.h"
 #include "fonts.h"
 #include "text.h"
@@ -65,6 +66,11 @@ void Win32Label::drawCaption(Text caption)
 void Win32Label::drawForeColour(Colour)
 {
     InvalidateRect(label, nullptr, TRUE);
+}
+
+void Win32Label::exposeAccessibleName(Text name)
+{
+    accessible::setName(label, name);
 }
 
 Colour Win32Label::defaultForeColour() const

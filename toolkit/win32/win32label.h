@@ -25,6 +25,7 @@ protected:
     void drawCaption(Text caption) override;
     void drawForeColour(Colour colour) override;
     Colour defaultForeColour() const override;
+    void exposeAccessibleName(Text name) override;
     int boxLeft() const override { return box.left; }
     int boxWidth() const override { return box.right - box.left; }
     double designPoints() const override { return fontDesign.points; }

@@ -58,6 +58,15 @@ void Win32ListBox::selectRow(Row row)
     SendMessageW(list, LB_SETCURSEL, WPARAM(row), 0);
 }
 
+void Win32ListBox::selectedByKey(Row row)
+{
+    // Windows' list tells screen readers of the selections its own keys make,
+    // not always of one made by message.
+    NotifyWinEvent(EVENT_OBJECT_SELECTION, list, OBJID_CLIENT, row + 1);
+    if (GetFocus() == list)
+        NotifyWinEvent(EVENT_OBJECT_FOCUS, list, OBJID_CLIENT, row + 1);
+}
+
 Row Win32ListBox::keyboardRow() const
 {
     return Row(SendMessageW(list, LB_GETCARETINDEX, 0, 0));

@@ -24,6 +24,7 @@ protected:
     Row selectedRow() const override;
     void selectRow(Row row) override;
     Row keyboardRow() const override;
+    void selectedByKey(Row row) override;
 
 private:
     static LRESULT CALLBACK keys(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
