@@ -8,7 +8,8 @@
 
 namespace toolkit::win32 {
 
-// A click chooses a tab without taking the focus; the Tab key still reaches the strip.
+// A click chooses a tab without taking the focus; the Tab key still reaches the
+// strip, which then draws the focus itself.
 Win32TabContainer::Win32TabContainer(HWND parent, int id, std::span<const Text> captions)
     : tabs(CreateWindowExW(
           0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | TCS_FOCUSNEVER, 0, 0, 0, 0,
@@ -70,21 +71,54 @@ void Win32TabContainer::bringToFront()
     }
 }
 
+void Win32TabContainer::drawFocus(HDC dc) const
+{
+    // Inside the tab in front, where the tab control draws its own focus.
+    RECT box{};
+    if (GetFocus() != tabs || (SendMessageW(tabs, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) ||
+        !SendMessageW(tabs, TCM_GETITEMRECT, WPARAM(Tab()), reinterpret_cast<LPARAM>(&box)))
+        return;
+    InflateRect(&box, -1, -1);
+    DrawFocusRect(dc, &box);
+}
+
 LRESULT CALLBACK Win32TabContainer::paint(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                           UINT_PTR, DWORD_PTR self)
 {
-    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-    // The page's controls come after the tab control in tab order, so below it:
-    // whatever it paints over them, they paint again.
-    if (message == WM_PAINT) {
-        const auto& container = *reinterpret_cast<Win32TabContainer*>(self);
+    const auto& container = *reinterpret_cast<Win32TabContainer*>(self);
+    switch (message) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+        RECT box{};
+        if (SendMessageW(window, TCM_GETITEMRECT, WPARAM(container.Tab()),
+                         reinterpret_cast<LPARAM>(&box)))
+            InvalidateRect(window, &box, FALSE);
+        break;
+    }
+    case WM_PRINTCLIENT: {
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        container.drawFocus(reinterpret_cast<HDC>(wParam));
+        return result;
+    }
+    case WM_PAINT: {
+        if (wParam)
+            break;
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        DefSubclassProc(window, message, reinterpret_cast<WPARAM>(dc), lParam);
+        container.drawFocus(dc);
+        EndPaint(window, &paint);
+        // The page's controls come after the tab control in tab order, so below it:
+        // whatever it paints over them, they paint again.
         const auto front = std::size_t(container.Tab());
         if (front < container.pages.size()) {
             for (HWND control : container.pages[front])
                 RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
         }
+        return 0;
     }
-    return result;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 } // namespace toolkit::win32
