@@ -16,6 +16,8 @@ std::u16string QtLabel::caption() const
 
 void QtLabel::setCaption(Text caption)
 {
+    if (viewOf(text()) == caption)
+        return;
     setText(toQString(caption));
     if (keepWhole)
         fitCaption();
@@ -29,6 +31,8 @@ Colour QtLabel::foreColour() const
 
 void QtLabel::setForeColour(Colour colour)
 {
+    if (foreColour() == colour)
+        return;
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
     setPalette(colours);
@@ -47,6 +51,7 @@ void QtLabel::keepCaptionsWhole(const Label& beside)
     }
     keepWhole = true;
     spare = x() - besideEnd - space;
+    shown.reset();
     fitCaption();
 }
 
@@ -59,6 +64,9 @@ void QtLabel::fitCaption()
     };
     const CaptionFit fit = toolkit::fitCaption(designBox.left(), designBox.width(), spare,
                                                designFont.pointSizeF(), widthAt);
+    if (fit == shown)
+        return;
+    shown = fit;
     fitted.setPointSizeF(fit.points);
 
     const QRect box(fit.left, designBox.top(), fit.width, designBox.height());

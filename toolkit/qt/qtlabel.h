@@ -1,9 +1,12 @@
 #pragma once
 
+#include "captionfit.h"
 #include "label.h"
 
 #include <QFont>
 #include <QLabel>
+
+#include <optional>
 
 namespace toolkit::qt {
 
@@ -26,6 +29,7 @@ private:
     int spare = 0;
     QRect designBox;
     QFont designFont;
+    std::optional<CaptionFit> shown; // the fit the label is drawn with
 };
 
 } // namespace toolkit::qt

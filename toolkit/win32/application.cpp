@@ -33,8 +33,18 @@ int Application::exec()
 
 namespace win32 {
 
+namespace {
+unsigned long handled = 0;
+} // namespace
+
+unsigned long dispatched()
+{
+    return handled;
+}
+
 void dispatch(MSG& message)
 {
+    ++handled;
     HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
     if (root && Win32Form::isForm(root) && IsDialogMessageW(root, &message))
         return;

@@ -8,4 +8,8 @@ namespace toolkit::win32 {
 // (Tab, Shift+Tab) first, for the window the message is meant for.
 void dispatch(MSG& message);
 
+// How many messages dispatch has handled: what one user action changes is done
+// within one of them.
+unsigned long dispatched();
+
 } // namespace toolkit::win32

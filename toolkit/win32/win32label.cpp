@@ -22,14 +22,20 @@ DWORD alignmentOf(Align align)
     return SS_LEFT;
 }
 
-int ascentOf(HWND window, HFONT font)
+// Text is measured on a memory DC of the screen's kind: the same sizes as on
+// the label's own DC, without asking the window system for one each time.
+HDC measuringDc()
 {
-    HDC dc = GetDC(window);
-    HGDIOBJ old = SelectObject(dc, font);
+    static const HDC dc = CreateCompatibleDC(nullptr);
+    return dc;
+}
+
+int ascentOf(HFONT font)
+{
+    HGDIOBJ old = SelectObject(measuringDc(), font);
     TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(window, dc);
+    GetTextMetricsW(measuringDc(), &metrics);
+    SelectObject(measuringDc(), old);
     return metrics.tmAscent;
 }
 
@@ -59,6 +65,8 @@ COLORREF Win32Label::textColour() const
 
 void Win32Label::setCaption(Text caption)
 {
+    if (caption == text)
+        return;
     text = caption;
     SetWindowTextW(label, wide(caption).c_str());
     if (keepWhole)
@@ -73,6 +81,8 @@ Colour Win32Label::foreColour() const
 
 void Win32Label::setForeColour(Colour colour)
 {
+    if (fore == colour)
+        return;
     fore = colour;
     InvalidateRect(label, nullptr, TRUE);
 }
@@ -84,7 +94,7 @@ void Win32Label::keepCaptionsWhole(const Label& other)
     // One line, centred: a stand-in face's tall ascent would push the digits
     // below the box if they were drawn from its top.
     SetWindowLongW(label, GWL_STYLE, GetWindowLongW(label, GWL_STYLE) | SS_CENTERIMAGE);
-    fitCaption();
+    refit();
 }
 
 void Win32Label::place(RECT newBox, int newDpi, HFONT newFont)
@@ -95,23 +105,27 @@ void Win32Label::place(RECT newBox, int newDpi, HFONT newFont)
     SetWindowPos(label, nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    shown.reset();
 }
 
 void Win32Label::refit()
 {
-    if (keepWhole)
-        fitCaption();
+    if (!keepWhole || !font || !beside)
+        return;
+    // Up to a space short of the end of the text beside it.
+    const int besideEnd = beside->box.left + textWidth(beside->font, beside->text);
+    spare = box.left - besideEnd - textWidth(font, u" ");
+    shown.reset();
+    fitCaption();
 }
 
 int Win32Label::textWidth(HFONT with, Text caption) const
 {
-    HDC dc = GetDC(label);
-    HGDIOBJ old = SelectObject(dc, with);
+    HGDIOBJ old = SelectObject(measuringDc(), with);
     SIZE size{};
-    GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(caption.data()), int(caption.size()),
-                          &size);
-    SelectObject(dc, old);
-    ReleaseDC(label, dc);
+    GetTextExtentPoint32W(measuringDc(), reinterpret_cast<const wchar_t*>(caption.data()),
+                          int(caption.size()), &size);
+    SelectObject(measuringDc(), old);
     return size.cx;
 }
 
@@ -119,9 +133,6 @@ void Win32Label::fitCaption()
 {
     if (!font || !beside)
         return;
-    // Up to a space short of the end of the text beside it.
-    const int besideEnd = beside->box.left + textWidth(beside->font, beside->text);
-    const int spare = box.left - besideEnd - textWidth(font, u" ");
 
     HFONT trial = nullptr;
     const auto widthAt = [&](double points) {
@@ -136,6 +147,10 @@ void Win32Label::fitCaption()
         toolkit::fitCaption(box.left, box.right - box.left, spare, fontDesign.points, widthAt);
     if (trial)
         DeleteObject(trial);
+    // The new text alone: the static control draws it when it is set.
+    if (fit == shown)
+        return;
+    shown = fit;
 
     HFONT drawn = font;
     if (fit.points != fontDesign.points) {
@@ -146,7 +161,7 @@ void Win32Label::fitCaption()
         fitted = smaller;
     }
     // Smaller digits sit on the baseline of the design's, not above it.
-    const int drop = ascentOf(label, font) - ascentOf(label, drawn);
+    const int drop = ascentOf(font) - ascentOf(drawn);
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(drawn), FALSE);
     SetWindowPos(label, nullptr, fit.left, box.top + drop, fit.width, box.bottom - box.top - drop,
                  SWP_NOZORDER | SWP_NOACTIVATE);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "captionfit.h"
 #include "design.h"
 #include "label.h"
 #include "win.h"
@@ -44,6 +45,8 @@ private:
     HFONT fitted = nullptr; // this label's own, smaller
     bool keepWhole = false;
     const Win32Label* beside = nullptr;
+    int spare = 0;                   // how far the box may widen leftwards
+    std::optional<CaptionFit> shown; // the fit the label is drawn with
 };
 
 } // namespace toolkit::win32

@@ -1,8 +1,11 @@
 #include "win32listbox.h"
 
 #include "text.h"
+#include "win32application.h"
 
 #include <commctrl.h>
+
+#include <utility>
 
 namespace toolkit::win32 {
 
@@ -85,8 +88,13 @@ void Win32ListBox::Clear()
 
 void Win32ListBox::redrawAfterChanges()
 {
-    // A visible list redrawn after every row takes minutes to fill.
+    // A visible list redrawn after every row takes minutes to fill; but one row
+    // added alone (a click on Add) is drawn as it comes, without repainting the
+    // whole list.
     if (redrawHeld || !IsWindowVisible(list))
+        return;
+    const unsigned long now = dispatched();
+    if (std::exchange(changedIn, now) != now)
         return;
     redrawHeld = true;
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);

@@ -40,6 +40,7 @@ private:
     std::vector<std::u16string> rows;
     std::function<void(KeyCode, ShiftState)> keyDown;
     bool redrawHeld = false;
+    unsigned long changedIn = ~0ul; // the message the last change was made in
 };
 
 // Sent to a list's parent: redraw the list again (wParam: the list's handle).
