@@ -134,6 +134,11 @@ TEST_CASE("only the focused button looks like the default")
             CHECK(w.lookingDefault() == w.focusedButton());
         }
     }
+    // Enter where no button has the focus clicks none.
+    w.driver->focus("SSTab1");
+    w.driver->press(enter);
+    CHECK(w.form1.form().listBox("List1", 0).ListCount() == 0);
+    CHECK(w.form1.form().listBox("List1", 1).ListCount() == 0);
     // The focus moved with the mouse: to another button, to a list.
     w.driver->click("Command3", 1);
     CHECK(w.lookingDefault() == "Command3(1)");

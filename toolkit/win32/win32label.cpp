@@ -68,7 +68,10 @@ void Win32Label::setCaption(Text caption)
     if (caption == text)
         return;
     text = caption;
-    SetWindowTextW(label, wide(caption).c_str());
+    // The text alone, painted with the next paint rather than at once by the
+    // static control: Adds queued faster than they are handled cost no paint each.
+    DefWindowProcW(label, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide(caption).c_str()));
+    InvalidateRect(label, nullptr, TRUE);
     if (keepWhole)
         fitCaption();
 }
@@ -147,7 +150,6 @@ void Win32Label::fitCaption()
         toolkit::fitCaption(box.left, box.right - box.left, spare, fontDesign.points, widthAt);
     if (trial)
         DeleteObject(trial);
-    // The new text alone: the static control draws it when it is set.
     if (fit == shown)
         return;
     shown = fit;
