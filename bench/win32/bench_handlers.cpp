@@ -29,8 +29,10 @@ constexpr int batch = 20;
 void handleEvents()
 {
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        toolkit::win32::dispatch(message);
+    do {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            toolkit::win32::dispatch(message);
+    } while (toolkit::win32::idle());
 }
 
 struct Window {

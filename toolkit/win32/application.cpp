@@ -5,6 +5,9 @@
 
 #include <commctrl.h>
 
+#include <utility>
+#include <vector>
+
 namespace toolkit {
 
 struct Application::Native {};
@@ -26,8 +29,13 @@ Application::~Application() = default;
 int Application::exec()
 {
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0)
+    for (;;) {
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE))
+            win32::idle();
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0)
+            break;
         win32::dispatch(message);
+    }
     return int(message.wParam);
 }
 
@@ -35,7 +43,21 @@ namespace win32 {
 
 namespace {
 unsigned long handled = 0;
+std::vector<MSG> whenIdle;
 } // namespace
+
+void postWhenIdle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    whenIdle.push_back({window, message, wParam, lParam});
+}
+
+bool idle()
+{
+    const std::vector<MSG> due = std::exchange(whenIdle, {});
+    for (const MSG& message : due)
+        PostMessageW(message.hwnd, message.message, message.wParam, message.lParam);
+    return !due.empty();
+}
 
 unsigned long dispatched()
 {

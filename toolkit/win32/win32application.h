@@ -12,4 +12,9 @@ void dispatch(MSG& message);
 // within one of them.
 unsigned long dispatched();
 
+// Posts a message once no message waits: the event loop calls idle before it
+// waits for the next one. Returns whether idle posted any.
+void postWhenIdle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+bool idle();
+
 } // namespace toolkit::win32

@@ -90,15 +90,22 @@ void Win32ListBox::redrawAfterChanges()
 {
     // A visible list redrawn after every row takes minutes to fill; but one row
     // added alone (a click on Add) is drawn as it comes, without repainting the
-    // whole list.
+    // whole list. Rows added while more input waits (Adds typed faster than
+    // they are handled) are drawn together once it has all been handled.
     if (redrawHeld || !IsWindowVisible(list))
         return;
     const unsigned long now = dispatched();
-    if (std::exchange(changedIn, now) != now)
+    const bool again = std::exchange(changedIn, now) == now;
+    const bool inputWaits = HIWORD(GetQueueStatus(QS_INPUT)) != 0;
+    if (!again && !inputWaits)
         return;
     redrawHeld = true;
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    PostMessageW(GetParent(list), redrawListMessage, reinterpret_cast<WPARAM>(list), 0);
+    const auto self = reinterpret_cast<WPARAM>(list);
+    if (again)
+        PostMessageW(GetParent(list), redrawListMessage, self, 0);
+    else
+        postWhenIdle(GetParent(list), redrawListMessage, self, 0);
 }
 
 void Win32ListBox::redrawNow()
