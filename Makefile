@@ -37,8 +37,8 @@ test: build
 	$(MAKE) --no-print-directory test-windows
 
 bench: build
-	@scripts/bench $(BUILD_DIR)
-	@$(MAKE) --no-print-directory bench-windows
+	@status=0; scripts/bench $(BUILD_DIR) || status=1; \
+		$(MAKE) --no-print-directory bench-windows || status=1; exit $$status
 
 # The Windows program's handlers, under Wine, against the same baseline as Linux's.
 bench-windows: windows

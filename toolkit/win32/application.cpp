@@ -42,7 +42,6 @@ int Application::exec()
 namespace win32 {
 
 namespace {
-unsigned long handled = 0;
 std::vector<MSG> whenIdle;
 } // namespace
 
@@ -59,14 +58,8 @@ bool idle()
     return !due.empty();
 }
 
-unsigned long dispatched()
-{
-    return handled;
-}
-
 void dispatch(MSG& message)
 {
-    ++handled;
     HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
     if (root && Win32Form::isForm(root) && IsDialogMessageW(root, &message))
         return;

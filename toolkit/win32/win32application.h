@@ -8,10 +8,6 @@ namespace toolkit::win32 {
 // (Tab, Shift+Tab) first, for the window the message is meant for.
 void dispatch(MSG& message);
 
-// How many messages dispatch has handled: what one user action changes is done
-// within one of them.
-unsigned long dispatched();
-
 // Posts a message once no message waits: the event loop calls idle before it
 // waits for the next one. Returns whether idle posted any.
 void postWhenIdle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -5,8 +5,6 @@
 
 #include <commctrl.h>
 
-#include <utility>
-
 namespace toolkit::win32 {
 
 namespace {
@@ -74,6 +72,7 @@ void Win32ListBox::RemoveItem(Row row)
     if (row < 0 || row >= ListCount())
         return;
     const bool wasSelected = row == ListIndex();
+    redrawAfterChanges();
     rows.erase(rows.begin() + row);
     SendMessageW(list, LB_DELETESTRING, WPARAM(row), 0);
     if (wasSelected)
@@ -82,30 +81,22 @@ void Win32ListBox::RemoveItem(Row row)
 
 void Win32ListBox::Clear()
 {
+    redrawAfterChanges();
     rows.clear();
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
 }
 
 void Win32ListBox::redrawAfterChanges()
 {
-    // A visible list redrawn after every row takes minutes to fill; but one row
-    // added alone (a click on Add) is drawn as it comes, without repainting the
-    // whole list. Rows added while more input waits (Adds typed faster than
-    // they are handled) are drawn together once it has all been handled.
+    // Drawn once the program has handled everything queued: a visible list
+    // redrawn after every row takes minutes to fill, and under Wine every change
+    // drawn at once updates the scroll bar, the largest part of an Add or a
+    // Delete there, so Adds typed faster than they were handled fell ever behind.
     if (redrawHeld || !IsWindowVisible(list))
-        return;
-    const unsigned long now = dispatched();
-    const bool again = std::exchange(changedIn, now) == now;
-    const bool inputWaits = HIWORD(GetQueueStatus(QS_INPUT)) != 0;
-    if (!again && !inputWaits)
         return;
     redrawHeld = true;
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    const auto self = reinterpret_cast<WPARAM>(list);
-    if (again)
-        PostMessageW(GetParent(list), redrawListMessage, self, 0);
-    else
-        postWhenIdle(GetParent(list), redrawListMessage, self, 0);
+    postWhenIdle(GetParent(list), redrawListMessage, reinterpret_cast<WPARAM>(list), 0);
 }
 
 void Win32ListBox::redrawNow()

@@ -28,7 +28,7 @@ public:
     void RemoveItem(Row row) override;
     void Clear() override;
 
-    // Many rows added in one go redraw once, when the program next waits for input.
+    // Changes redraw once, when the program next has no message waiting.
     void redrawAfterChanges();
     void redrawNow();
 
@@ -40,7 +40,6 @@ private:
     std::vector<std::u16string> rows;
     std::function<void(KeyCode, ShiftState)> keyDown;
     bool redrawHeld = false;
-    unsigned long changedIn = ~0ul; // the message the last change was made in
 };
 
 // Sent to a list's parent: redraw the list again (wParam: the list's handle).
