@@ -13,7 +13,7 @@ WINDOWS_WINE = scripts/wine --prefix $(WINDOWS_DIR)/wineprefix
 # The program the Windows packages carry; another .exe can stand in for it.
 WINDOWS_EXE ?= $(WINDOWS_DIR)/zorvan-calculator.exe
 
-.PHONY: all build deps configure run test bench install package check-package test-sanitize windows test-windows package-windows check-package-windows clean
+.PHONY: all build deps configure run test bench bench-windows install package check-package test-sanitize windows test-windows package-windows check-package-windows clean
 
 all: build
 
@@ -37,7 +37,14 @@ test: build
 	$(MAKE) --no-print-directory test-windows
 
 bench: build
-	@scripts/bench $(BUILD_DIR)
+	@status=0; scripts/bench $(BUILD_DIR) || status=1; \
+		$(MAKE) --no-print-directory bench-windows || status=1; exit $$status
+
+# The Windows program's handlers, under Wine, against the same baseline as Linux's.
+bench-windows: windows
+	@echo; echo "== The window's handlers, Windows"
+	@$(WINDOWS_WINE) $(WINDOWS_DIR)/bench/win32/bench_handlers_win32.exe; \
+		status=$$?; $(WINDOWS_WINE) wineserver -k 2>/dev/null; exit $$status
 
 # Honours DESTDIR for staged installs: make install PREFIX=/usr DESTDIR=/tmp/stage
 # The Debian package's own files (its changelog, lintian's notes) stay out.

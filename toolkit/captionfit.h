@@ -8,6 +8,10 @@ struct CaptionFit {
     int left = 0; // the box's left edge; its right edge stays
     int width = 0;
     double points = 0; // the size the caption is drawn in
+
+    // A label is placed again only when its fit changes: a new caption of the
+    // same width costs one measurement and no new place, font or redraw.
+    friend bool operator==(const CaptionFit&, const CaptionFit&) = default;
 };
 
 // Where and how large a caption is drawn that must stay whole on one line:

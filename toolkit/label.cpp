@@ -60,8 +60,7 @@ void Label::fit()
     const CaptionFit wanted =
         fitCaption(boxLeft(), boxWidth(), spare, designPoints(),
                    [this](double points) { return textWidth(shown, points); });
-    if (wanted.left == placed.left && wanted.width == placed.width &&
-        wanted.points == placed.points)
+    if (wanted == placed)
         return;
     placed = wanted;
     placeCaption(placed);

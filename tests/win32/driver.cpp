@@ -25,11 +25,13 @@ void expect(bool holds, const std::string& what)
 void handleEvents()
 {
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        // A window closed in an earlier test ends no loop here.
-        if (message.message != WM_QUIT)
-            toolkit::win32::dispatch(message);
-    }
+    do {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            // A window closed in an earlier test ends no loop here.
+            if (message.message != WM_QUIT)
+                toolkit::win32::dispatch(message);
+        }
+    } while (toolkit::win32::idle());
 }
 
 void addKey(std::vector<INPUT>& inputs, WORD key, bool up)

@@ -6,6 +6,9 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <utility>
+#include <vector>
+
 namespace toolkit {
 
 struct Application::Native {
@@ -35,12 +38,34 @@ Application::~Application()
 int Application::exec()
 {
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0)
+    for (;;) {
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE))
+            win32::idle();
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0)
+            break;
         win32::dispatch(message);
+    }
     return int(message.wParam);
 }
 
 namespace win32 {
+
+namespace {
+std::vector<MSG> whenIdle;
+} // namespace
+
+void postWhenIdle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    whenIdle.push_back({window, message, wParam, lParam});
+}
+
+bool idle()
+{
+    const std::vector<MSG> due = std::exchange(whenIdle, {});
+    for (const MSG& message : due)
+        PostMessageW(message.hwnd, message.message, message.wParam, message.lParam);
+    return !due.empty();
+}
 
 void dispatch(MSG& message)
 {

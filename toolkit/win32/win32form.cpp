@@ -69,6 +69,17 @@ RECT scaled(const RECT& box, int dpi)
             top + scaled(int(box.bottom - box.top), dpi)};
 }
 
+// As in a dialog without a default button: the focused push button looks like
+// the default and takes Enter, whether the mouse or the Tab key gave it the focus.
+LRESULT CALLBACK pushButton(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                            DWORD_PTR)
+{
+    if (message == WM_SETFOCUS || message == WM_KILLFOCUS)
+        SendMessageW(button, BM_SETSTYLE, message == WM_SETFOCUS ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON,
+                     TRUE);
+    return DefSubclassProc(button, message, wParam, lParam);
+}
+
 } // namespace
 
 Win32Form::Win32Form(const FormDesign& design)
@@ -151,6 +162,7 @@ void Win32Form::createControls()
             made.handle = CreateWindowExW(0, L"BUTTON", wide(control.caption).c_str(),
                                           WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, window,
                                           reinterpret_cast<HMENU>(INT_PTR(id)), instance, nullptr);
+            SetWindowSubclass(made.handle, pushButton, 0, 0);
             break;
         case Kind::Label:
             made.label =
@@ -394,6 +406,14 @@ LRESULT Win32Form::handle(UINT message, WPARAM wParam, LPARAM lParam)
                 list->redrawNow();
         }
         return 0;
+    case DM_GETDEFID: {
+        // None of the buttons is the window's default; the dialog keys ask for
+        // one, and are told the focused button, or none when the focus is elsewhere.
+        const Placed* focused = find(GetFocus());
+        if (focused && focused->design->kind == Kind::CommandButton)
+            return MAKELRESULT(GetDlgCtrlID(focused->handle), DC_HASDEFID);
+        return 0;
+    }
     case WM_ACTIVATE:
         // Like a dialog, the window gives the focus back to the control that had it.
         if (LOWORD(wParam) == WA_INACTIVE) {

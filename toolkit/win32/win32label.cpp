@@ -23,14 +23,20 @@ DWORD alignmentOf(Align align)
     return SS_LEFT;
 }
 
-int ascentOf(HWND window, HFONT font)
+// Text is measured on a memory DC of the screen's kind: the same sizes as on
+// the label's own DC, without asking the window system for one each time.
+HDC measuringDc()
 {
-    HDC dc = GetDC(window);
-    HGDIOBJ old = SelectObject(dc, font);
+    static const HDC dc = CreateCompatibleDC(nullptr);
+    return dc;
+}
+
+int ascentOf(HFONT font)
+{
+    HGDIOBJ old = SelectObject(measuringDc(), font);
     TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(window, dc);
+    GetTextMetricsW(measuringDc(), &metrics);
+    SelectObject(measuringDc(), old);
     return metrics.tmAscent;
 }
 
@@ -60,7 +66,10 @@ COLORREF Win32Label::textColour() const
 
 void Win32Label::drawCaption(Text caption)
 {
-    SetWindowTextW(label, wide(caption).c_str());
+    // The text alone, painted with the next paint rather than at once by the
+    // static control: Adds queued faster than they are handled cost no paint each.
+    DefWindowProcW(label, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide(caption).c_str()));
+    InvalidateRect(label, nullptr, TRUE);
 }
 
 void Win32Label::drawForeColour(Colour)
@@ -97,13 +106,11 @@ void Win32Label::refit()
 int Win32Label::textWidth(Text text, double points) const
 {
     HFONT sized = points == fontDesign.points ? font : createFont(fontDesign, dpi, points);
-    HDC dc = GetDC(label);
-    HGDIOBJ old = SelectObject(dc, sized);
+    HGDIOBJ old = SelectObject(measuringDc(), sized);
     SIZE size{};
-    GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.data()), int(text.size()),
-                          &size);
-    SelectObject(dc, old);
-    ReleaseDC(label, dc);
+    GetTextExtentPoint32W(measuringDc(), reinterpret_cast<const wchar_t*>(text.data()),
+                          int(text.size()), &size);
+    SelectObject(measuringDc(), old);
     if (sized != font)
         DeleteObject(sized);
     return size.cx;
@@ -123,7 +130,7 @@ void Win32Label::placeCaption(const CaptionFit& fit)
         fitted = smaller;
     }
     // Smaller digits sit on the baseline of the design's, not above it.
-    const int drop = ascentOf(label, font) - ascentOf(label, drawn);
+    const int drop = ascentOf(font) - ascentOf(drawn);
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(drawn), FALSE);
     SetWindowPos(label, nullptr, fit.left, box.top + drop, fit.width, box.bottom - box.top - drop,
                  SWP_NOZORDER | SWP_NOACTIVATE);

@@ -1,6 +1,7 @@
 #include "win32listbox.h"
 
 #include "text.h"
+#include "win32application.h"
 
 #include <commctrl.h>
 
@@ -40,11 +41,13 @@ void Win32ListBox::rowAppended(Text text)
 
 void Win32ListBox::rowRemoved(Row row)
 {
+    redrawAfterChanges();
     SendMessageW(list, LB_DELETESTRING, WPARAM(row), 0);
 }
 
 void Win32ListBox::rowsCleared()
 {
+    redrawAfterChanges();
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
 }
 
@@ -79,7 +82,7 @@ void Win32ListBox::redrawAfterChanges()
         return;
     redrawHeld = true;
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    PostMessageW(GetParent(list), redrawListMessage, reinterpret_cast<WPARAM>(list), 0);
+    postWhenIdle(GetParent(list), redrawListMessage, reinterpret_cast<WPARAM>(list), 0);
 }
 
 void Win32ListBox::redrawNow()

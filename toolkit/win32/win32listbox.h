@@ -14,7 +14,7 @@ public:
 
     HWND handle() const { return list; }
 
-    // Many rows added in one go redraw once, when the program next waits for input.
+    // Changes redraw once, when the program next has no message waiting.
     void redrawNow();
 
 protected:

@@ -21,6 +21,8 @@ protected:
     void chooseTab(Index tab) override;
 
 private:
+    // The focus mark, where the tab control would draw it without TCS_FOCUSNEVER.
+    void drawFocus(HDC dc) const;
     static LRESULT CALLBACK paint(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                   DWORD_PTR self);
 
