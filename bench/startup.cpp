@@ -72,7 +72,8 @@ bool endedCleanly(pid_t pid)
 }
 
 // Seconds from the start of the process to its first frame; the teardown that
-// follows is in neither figure.
+// follows is in neither figure. The library times code in its own process, so a
+// start is timed here and handed to it as the iteration's time.
 double untilFirstFrame(const char* program, double& peakMiB)
 {
     int report[2];
