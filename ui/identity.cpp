@@ -7,7 +7,7 @@ const toolkit::Identity& identity()
 {
     static const toolkit::Identity program{
         .productName = u"Zorvan Calculator",
-        .productVersion = u"0.01",
+        .productVersion = u"" ZORVAN_VERSION,
         .desktopId = ZORVAN_APP_ID,
         .iconArt = {zorvan_16, zorvan_32},
     };

@@ -24,9 +24,8 @@ InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 ShowInstDetails show
 ShowUninstDetails show
 
-; Windows reads four numbers; 0.01 is the program's 0.1.
-VIProductVersion 0.1.0.0
-VIFileVersion 0.1.0.0
+VIProductVersion ${WINDOWS_VERSION}
+VIFileVersion ${WINDOWS_VERSION}
 VIAddVersionKey ProductName "${NAME}"
 VIAddVersionKey ProductVersion "${VERSION}"
 VIAddVersionKey FileVersion "${VERSION}"

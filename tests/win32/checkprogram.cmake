@@ -1,6 +1,7 @@
 # The program file stands alone: at most 1 MiB, stripped, importing only Windows' own DLLs.
 cmake_minimum_required(VERSION 3.22)
-#   cmake -DPROGRAM=zorvan-calculator.exe -DOBJDUMP=x86_64-w64-mingw32-objdump -P checkprogram.cmake
+#   cmake -DPROGRAM=zorvan-calculator.exe -DOBJDUMP=x86_64-w64-mingw32-objdump
+#         -DWINDRES=x86_64-w64-mingw32-windres -DVERSION=0.01 -DWINDOWS_VERSION=0.1.0.0 -P checkprogram.cmake
 file(SIZE "${PROGRAM}" size)
 if(size GREATER 1048576)
     message(FATAL_ERROR "${PROGRAM} is ${size} bytes, over 1 MiB")
@@ -25,4 +26,16 @@ execute_process(COMMAND "${OBJDUMP}" -t "${PROGRAM}" OUTPUT_VARIABLE symbols COM
 if(NOT symbols MATCHES "no symbols")
     message(FATAL_ERROR "${PROGRAM} still holds its symbol table")
 endif()
-message(STATUS "${PROGRAM}: ${size} bytes, imports ${imports}")
+# The version Windows shows for the file, and the manifest's, are the project's.
+execute_process(COMMAND "${WINDRES}" -i "${PROGRAM}" -O rc OUTPUT_VARIABLE resources
+                COMMAND_ERROR_IS_FATAL ANY)
+string(REPLACE "." ", " numbers "${WINDOWS_VERSION}")
+foreach(statement IN ITEMS "FILEVERSION ${numbers}\n" "PRODUCTVERSION ${numbers}\n"
+                           "\"FileVersion\", \"${VERSION}\"" "\"ProductVersion\", \"${VERSION}\""
+                           "ZorvanCalculator\"\" version=\"\"${WINDOWS_VERSION}\"\"")
+    string(FIND "${resources}" "${statement}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "${PROGRAM}'s resources do not state ${statement}")
+    endif()
+endforeach()
+message(STATUS "${PROGRAM}: ${size} bytes, imports ${imports}, version ${VERSION}")

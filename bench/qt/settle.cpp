@@ -1,0 +1,8 @@
+#include "settle.h"
+
+#include <QCoreApplication>
+
+void settle()
+{
+    QCoreApplication::processEvents();
+}
