@@ -5,13 +5,33 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 namespace toolkit {
+
+namespace {
+
+// The installer and the uninstaller look for this name to tell that the program
+// is running. It is never closed: the program file stays in use until the
+// process ends, not just until its window does. Global, so that a copy another
+// user runs on the same computer counts too.
+void announceRunning(const Identity& identity)
+{
+    if (identity.desktopId.empty())
+        return;
+    std::wstring name = L"Global\\";
+    name.append(identity.desktopId.begin(), identity.desktopId.end());
+    CreateMutexW(nullptr, FALSE, name.c_str());
+}
+
+} // namespace
 
 struct Application::Native {};
 
-Application::Application(const char*, const Identity&)
+Application::Application(const char*, const Identity& identity)
     : native(std::make_unique<Native>())
 {
+    announceRunning(identity);
     // The name, version and icon come from the program file's resources.
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
