@@ -6,18 +6,37 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
 namespace toolkit {
 
+namespace {
+
+// The installer and the uninstaller look for this name to tell that the program
+// is running. It is never closed: the program file stays in use until the
+// process ends, not just until its window does. Global, so that a copy another
+// user runs on the same computer counts too.
+void announceRunning(const Identity& identity)
+{
+    if (identity.desktopId.empty())
+        return;
+    std::wstring name = L"Global\\";
+    name.append(identity.desktopId.begin(), identity.desktopId.end());
+    CreateMutexW(nullptr, FALSE, name.c_str());
+}
+
+} // namespace
+
 struct Application::Native {
     bool com = false;
 };
 
-Application::Application(const char*, const Identity&)
+Application::Application(const char*, const Identity& identity)
     : native(std::make_unique<Native>())
 {
+    announceRunning(identity);
     // Screen readers reach the controls' accessible objects through COM.
     native->com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     // The name, version and icon come from the program file's resources.
