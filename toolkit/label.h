@@ -28,7 +28,6 @@ public:
 
     // What a screen reader reads as the label, in place of its caption; each
     // change is sent to the screen reader. The screen does not show it.
-    const std::u16string& accessibleName() const { return spokenName; }
     void setAccessibleName(Text name);
 
 protected:

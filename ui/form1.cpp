@@ -8,13 +8,15 @@
 #include "sound.h"
 #include "tabcontainer.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 
 using toolkit::Index;
 
 namespace {
 // The name the design gives a control for screen readers.
-toolkit::Text accessibleNameOf(toolkit::Name<toolkit::Kind::Label> name, Index index)
+constexpr toolkit::Text accessibleNameOf(toolkit::Name<toolkit::Kind::Label> name, Index index)
 {
     for (const toolkit::ControlDesign& control : design::form1Controls) {
         if (control.name == name.text && control.index == index)
@@ -23,11 +25,25 @@ toolkit::Text accessibleNameOf(toolkit::Name<toolkit::Kind::Label> name, Index i
     return {};
 }
 
+// The totals' names, by stat (food, lumber, gold, CV) and force, read from the
+// design once, when the program is compiled.
+enum Stat : std::size_t { FoodTotal, LumberTotal, GoldTotal, CvTotal };
+constexpr std::array<std::array<toolkit::Text, forceCount>, 4> totalNames{{
+    {accessibleNameOf(design::totalfood, 0), accessibleNameOf(design::totalfood, 1)},
+    {accessibleNameOf(design::totallumber, 0), accessibleNameOf(design::totallumber, 1)},
+    {accessibleNameOf(design::totalgold, 0), accessibleNameOf(design::totalgold, 1)},
+    {accessibleNameOf(design::totalcv, 0), accessibleNameOf(design::totalcv, 1)},
+}};
+static_assert(std::ranges::none_of(totalNames,
+                                   [](const auto& names) {
+                                       return names[0].empty() || names[1].empty();
+                                   }),
+              "every total has its name in the design");
+
 // A total as a screen reader reads it: its name, then the value shown.
-std::u16string spokenTotal(toolkit::Name<toolkit::Kind::Label> name, Index force,
-                           const toolkit::Label& total)
+std::u16string spokenTotal(Stat stat, Index force, const toolkit::Label& total)
 {
-    return std::u16string(accessibleNameOf(name, force)) + u", " + total.caption();
+    return std::u16string(totalNames[stat][std::size_t(force)]) + u", " + total.caption();
 }
 } // namespace
 
@@ -138,11 +154,11 @@ void Form1::updateForce(Index index)
 void Form1::nameTotals(Index force)
 {
     forces.totalfood[force]->setAccessibleName(
-        spokenTotal(design::totalfood, force, *forces.totalfood[force]));
+        spokenTotal(FoodTotal, force, *forces.totalfood[force]));
     forces.totallumber[force]->setAccessibleName(
-        spokenTotal(design::totallumber, force, *forces.totallumber[force]));
+        spokenTotal(LumberTotal, force, *forces.totallumber[force]));
     forces.totalgold[force]->setAccessibleName(
-        spokenTotal(design::totalgold, force, *forces.totalgold[force]));
+        spokenTotal(GoldTotal, force, *forces.totalgold[force]));
     forces.totalcv[force]->setAccessibleName(spokenCv(force));
 }
 
@@ -153,7 +169,7 @@ std::u16string Form1::forceName(Index force) const
 
 std::u16string Form1::spokenCv(Index force) const
 {
-    return spokenTotal(design::totalcv, force, *forces.totalcv[force]);
+    return spokenTotal(CvTotal, force, *forces.totalcv[force]);
 }
 
 std::u16string_view Form1::farewellText()
